@@ -1,0 +1,45 @@
+#include "seams.h"
+#include "toolkit/random.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <cstdlib>
+
+namespace testing_support {
+
+RecordingErrorBox::RecordingErrorBox() { tk::setErrorBox(this); }
+RecordingErrorBox::~RecordingErrorBox() { tk::setErrorBox(nullptr); }
+
+RecordingWaiter::RecordingWaiter() { tk::setWaiter(this); }
+RecordingWaiter::~RecordingWaiter() { tk::setWaiter(nullptr); }
+
+TempFolder::TempFolder() : previous_(std::filesystem::current_path()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quiztest.XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    path_ = pattern;
+    std::filesystem::current_path(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempFolder::write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path_ / name, std::ios::binary) << bytes;
+}
+
+std::string TempFolder::read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void fixSeed(std::uint64_t seed) {
+    tk::setSeedSource([seed] { return seed; });
+    tk::Randomize();
+}
+
+}  // namespace testing_support

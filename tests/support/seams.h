@@ -1,0 +1,45 @@
+#pragma once
+// Test stand-ins for the toolkit's seams: they record instead of showing, waiting or seeding.
+#include "toolkit/application.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+class RecordingErrorBox : public tk::ErrorBox {
+public:
+    RecordingErrorBox();
+    ~RecordingErrorBox() override;
+    void show(const std::string& message) override { messages.push_back(message); }
+    std::vector<std::string> messages;
+};
+
+class RecordingWaiter : public tk::Waiter {
+public:
+    RecordingWaiter();
+    ~RecordingWaiter() override;
+    void wait(int milliseconds) override { waits.push_back(milliseconds); }
+    std::vector<int> waits;
+};
+
+// A fresh temporary folder that is the current directory for the life of the object.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::filesystem::path& path() const { return path_; }
+    // Writes bytes to a file of the folder, exactly as given.
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path previous_;
+};
+
+// Seeds the random source with a fixed number from now on (and Randomize keeps to it).
+void fixSeed(std::uint64_t seed);
+
+}  // namespace testing_support

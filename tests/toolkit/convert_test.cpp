@@ -1,0 +1,29 @@
+#include "toolkit/convert.h"
+#include "toolkit/error.h"
+
+#include <gtest/gtest.h>
+
+TEST(StrToInt, AcceptedForms) {
+    EXPECT_EQ(tk::StrToInt("0"), 0);
+    EXPECT_EQ(tk::StrToInt("  17"), 17);
+    EXPECT_EQ(tk::StrToInt("+5"), 5);
+    EXPECT_EQ(tk::StrToInt("-5"), -5);
+    EXPECT_EQ(tk::StrToInt("2147483647"), 2147483647);
+    EXPECT_EQ(tk::StrToInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(tk::StrToInt("$1F"), 31);
+    EXPECT_EQ(tk::StrToInt("x10"), 16);
+    EXPECT_EQ(tk::StrToInt("0x10"), 16);
+    EXPECT_EQ(tk::StrToInt("$FFFFFFFF"), -1);  // a 32-bit pattern
+}
+
+TEST(StrToInt, RefusedFormsNameTheText) {
+    for (const char* text : {"", "   ", "12 ", "1.5", "abc", "2147483648", "-2147483649", "$", "0x", "$100000000",
+                             "-$5", "+", "5a"}) {
+        try {
+            tk::StrToInt(text);
+            ADD_FAILURE() << "accepted '" << text << "'";
+        } catch (const tk::Error& error) {
+            EXPECT_EQ(std::string(error.what()), "'" + std::string(text) + "' is not a valid integer value");
+        }
+    }
+}

@@ -1,0 +1,120 @@
+#include "tests/support/seams.h"
+#include "toolkit/error.h"
+#include "toolkit/text_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using testing_support::TempFolder;
+
+namespace {
+
+std::vector<std::string> readAll(tk::TextFile& file, int lines) {
+    std::vector<std::string> result;
+    for (int i = 0; i < lines; ++i) result.push_back(file.ReadLine());
+    return result;
+}
+
+}  // namespace
+
+TEST(TextFile, LineEndsAndReadingPastTheEnd) {
+    TempFolder folder;
+    folder.write("a.txt", "one\r\ntwo\nth\rree\r\nlast");
+    tk::TextFile file;
+    file.Assign("a.txt");
+    file.Reset();
+    EXPECT_EQ(readAll(file, 4), (std::vector<std::string>{"one", "two", "three", "last"}));
+    EXPECT_TRUE(file.Eof());
+    EXPECT_EQ(file.ReadLine(), "");  // past the end: an empty line, no error
+    file.Close();
+}
+
+TEST(TextFile, CtrlZEndsTheFileOnlyWhenAsked) {
+    TempFolder folder;
+    folder.write("z.txt", std::string("a\r\nb\x1A" "c\r\n"));
+    tk::TextFile plain, older;
+    plain.Assign("z.txt");
+    plain.Reset();
+    EXPECT_EQ(readAll(plain, 2), (std::vector<std::string>{"a", "b\x1A" "c"}));
+    older.Assign("z.txt");
+    older.setCtrlZEndsFile(true);
+    older.Reset();
+    EXPECT_EQ(older.ReadLine(), "a");
+    EXPECT_EQ(older.ReadLine(), "b");
+    EXPECT_TRUE(older.Eof());
+}
+
+TEST(TextFile, LongLinesAcrossTheBuffer) {
+    TempFolder folder;
+    const std::string longLine(200000, 'x');
+    folder.write("long.txt", longLine + "\r\n" + longLine);
+    tk::TextFile file;
+    file.Assign("long.txt");
+    file.Reset();
+    EXPECT_EQ(file.ReadLine(), longLine);
+    EXPECT_EQ(file.ReadLine(), longLine);
+    EXPECT_TRUE(file.Eof());
+}
+
+TEST(TextFile, WritesCrLfAfterEveryLine) {
+    TempFolder folder;
+    tk::TextFile file;
+    file.Assign("out.txt");
+    file.Rewrite();
+    file.WriteLine("1");
+    file.WriteLine("");
+    file.Close();
+    EXPECT_EQ(folder.read("out.txt"), "1\r\n\r\n");
+}
+
+TEST(TextFile, FailuresNameTheFileAndTheCause) {
+    TempFolder folder;
+    tk::TextFile file;
+    file.Assign("missing.txt");
+    try {
+        file.Reset();
+        FAIL() << "no error";
+    } catch (const tk::Error& error) {
+        EXPECT_NE(std::string(error.what()).find("\"missing.txt\""), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("No such file"), std::string::npos) << error.what();
+    }
+    EXPECT_THROW(file.Close(), tk::Error);  // closing what is not open
+    std::filesystem::create_directory("folder");
+    file.Assign("folder");
+    EXPECT_THROW(file.Reset(), tk::Error);
+}
+
+TEST(TextFile, AtomicRewriteReplacesWholeOrNothing) {
+    TempFolder folder;
+    folder.write("stat.txt", "old\r\n");
+    tk::TextFile file;
+    file.Assign("stat.txt");
+    file.RewriteAtomically();
+    file.WriteLine("new");
+    EXPECT_EQ(folder.read("stat.txt"), "old\r\n");  // untouched until the close
+    file.Close();
+    EXPECT_EQ(folder.read("stat.txt"), "new\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+
+    chmod("stat.txt", 0444);
+    if (access("stat.txt", W_OK) != 0) {  // root may write anyway
+        EXPECT_THROW(file.RewriteAtomically(), tk::Error);
+        EXPECT_EQ(folder.read("stat.txt"), "new\r\n");
+    }
+}
+
+TEST(TextFile, FilesOpenForReadingCannotBeDeleted) {
+    TempFolder folder;
+    folder.write("list.txt", "x\r\n");
+    EXPECT_TRUE(tk::FileExists("list.txt"));
+    EXPECT_TRUE(tk::FileExists(".\\list.txt"));  // backslash paths
+    tk::TextFile file;
+    file.Assign("list.txt");
+    file.Reset();
+    EXPECT_FALSE(tk::DeleteFile("list.txt"));
+    EXPECT_TRUE(tk::FileExists("list.txt"));
+    file.Close();
+    EXPECT_TRUE(tk::DeleteFile("list.txt"));
+    EXPECT_FALSE(tk::FileExists("list.txt"));
+    EXPECT_FALSE(tk::DeleteFile("list.txt"));
+}

@@ -1,0 +1,135 @@
+#include "form.h"
+#include "application.h"
+#include "text.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tk {
+namespace {
+
+// The frame and title bar of an ordinary window, as the outer sizes were measured with.
+constexpr int kFrameWidth = 8;
+constexpr int kFrameHeight = 34;
+
+}  // namespace
+
+Form::Form(const std::string& caption) : client_(new QWidget(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(client_);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setColor(clBtnFace);
+    setFont(QFont("Liberation Sans"));
+    setCaption(caption);
+}
+
+void Form::setCaption(const std::string& caption) { setWindowTitle(toScreen(caption)); }
+std::string Form::caption() const { return fromScreen(windowTitle()); }
+
+int Form::Left() const { return x(); }
+int Form::Top() const { return y(); }
+void Form::setLeft(int left) { move(left, y()); }
+void Form::setTop(int top) { move(x(), top); }
+
+void Form::setClientSize(int width, int height) {
+    client_->setMinimumSize(0, 0);
+    client_->resize(width, height);
+    const int menuHeight = layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
+    resize(width + 2 * layout()->contentsMargins().left(), height + menuHeight + 2 * layout()->contentsMargins().top());
+}
+
+void Form::setOuterSize(int width, int height) { setClientSize(width - kFrameWidth, height - kFrameHeight); }
+
+void Form::setColor(Color color) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(color));
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void Form::setBorderless(int rim) {
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    layout()->setContentsMargins(rim, rim, rim, rim);
+}
+
+void Form::setStayOnTop() { setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint); }
+
+void Form::setIconPicture(const QImage& picture) { setWindowIcon(QIcon(QPixmap::fromImage(picture))); }
+
+void Form::centerOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void Form::Show() {
+    if (isVisible()) {
+        if (isMinimized()) showNormal();
+        raise();
+        activateWindow();
+        return;
+    }
+    // The show handler runs before the window appears; an error in it still leaves it shown.
+    dispatch(OnShow);
+    if (centerOnShow_) centerOnScreen();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Hide() {
+    if (!isVisible()) return;
+    hide();
+    dispatch(OnHide);
+}
+
+void Form::Close() {
+    if (Application::instance().mainForm() == this) {
+        hide();
+        QApplication::exit(0);
+    } else {
+        Hide();
+    }
+}
+
+void Form::SetFocus() {
+    if (isActiveWindow()) return;
+    raise();
+    activateWindow();
+}
+
+void Form::repaintNow() { repaint(); }
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Close();
+}
+
+void Form::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) dispatch(OnActivate);
+    if (event->type() == QEvent::WindowStateChange) Application::instance().noticeMinimized(isMinimized());
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the default button and Esc the cancel button, as in a dialog.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (!button->isEnabled() || !button->isVisible()) continue;
+        if ((enter && button->isDefault()) || (escape && button->property("cancel").toBool())) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace tk

@@ -1,0 +1,105 @@
+#include "jpeg.h"
+#include "error.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace tk::jpeg {
+namespace {
+
+// libjpeg reports fatal errors through a callback that must not return: jump back to the caller.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void onFatal(j_common_ptr info) {
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+void onWarning(j_common_ptr, int) {}  // corrupt-data warnings still give a usable picture
+
+}  // namespace
+
+QImage decode(std::span<const unsigned char> data, const std::string& what) {
+    if (data.empty()) throw Error(what + ": the file is empty, not a JPEG picture");
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = onFatal;
+    errors.base.emit_message = onWarning;
+    QImage image;  // constructed before setjmp so that longjmp skips no destructor
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        throw Error(what + ": not a valid JPEG picture (" + errors.message + ")");
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                   QImage::Format_RGB888);
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        throw Error(what + ": the picture is too large");
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return image;
+}
+
+QImage load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Error("Cannot open file \"" + path + "\". " + std::strerror(errno));
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw Error("Cannot read file \"" + path + "\". " + std::strerror(errno));
+    return decode(bytes, "\"" + path + "\"");
+}
+
+void save(const QImage& picture, const std::string& path, int quality) {
+    const QImage image = picture.convertToFormat(QImage::Format_RGB888);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) throw Error("Cannot create file \"" + path + "\". " + std::strerror(errno));
+    jpeg_compress_struct info{};
+    ErrorManager errors{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = onFatal;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_compress(&info);
+        std::fclose(file);
+        throw Error("\"" + path + "\": " + errors.message);
+    }
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = static_cast<JDIMENSION>(image.width());
+    info.image_height = static_cast<JDIMENSION>(image.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        auto* row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    if (std::fclose(file) != 0) throw Error("Cannot write file \"" + path + "\". " + std::strerror(errno));
+}
+
+}  // namespace tk::jpeg

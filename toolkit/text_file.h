@@ -1,0 +1,58 @@
+#pragma once
+// Line-oriented text files as the games use them. Lines are written with CR LF; on reading, LF
+// ends a line and CR bytes are dropped; reading past the last line gives an empty line. Every
+// failing open, read, write and close throws tk::Error naming the file and the cause.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class TextFile {
+public:
+    TextFile() = default;
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+    ~TextFile();
+
+    // Binds the variable to a file name; paths written with '\' are taken with '/'.
+    void Assign(const std::string& name);
+    const std::string& name() const { return name_; }
+    // A byte 26 ends the file when reading (the older text-file convention).
+    void setCtrlZEndsFile(bool on) { ctrlZEndsFile_ = on; }
+
+    void Reset();    // open for reading, from the start
+    void Rewrite();  // create anew, empty, for writing
+    // Like Rewrite, but the lines go to a temporary file in the same folder that Close flushes to
+    // disk and renames over the old file, so a crash or a full disk never leaves it half written.
+    void RewriteAtomically();
+    void Close();
+
+    bool isOpen() const { return file_ != nullptr; }
+    bool Eof();
+    std::string ReadLine();
+    void WriteLine(const std::string& line);
+
+private:
+    [[noreturn]] void fail(const char* what, int error) const;
+    bool fill();
+
+    std::string name_;
+    std::string tempName_;
+    std::FILE* file_ = nullptr;
+    bool writing_ = false;
+    bool ctrlZEndsFile_ = false;
+    std::vector<char> buffer_;
+    size_t position_ = 0;
+    size_t length_ = 0;
+    bool atEnd_ = false;
+};
+
+// The path with '\' taken as '/'.
+std::string nativePath(const std::string& path);
+bool FileExists(const std::string& path);
+// Deletes a file; false when it cannot. A file that this program holds open for reading counts as
+// undeletable, as it is where files open for reading are locked.
+bool DeleteFile(const std::string& path);
+
+}  // namespace tk
