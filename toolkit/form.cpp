@@ -25,7 +25,9 @@ Form::Form(const std::string& caption) : client_(new QWidget(this)) {
     layout->addWidget(client_);
     setAttribute(Qt::WA_QuitOnClose, false);
     setColor(clBtnFace);
-    setFont(QFont("Liberation Sans"));
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    setFont(font);
     setCaption(caption);
 }
 
