@@ -92,6 +92,8 @@ void save(const QImage& picture, const std::string& path, int quality) {
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    // Full-resolution colour: sharp coloured edges matter more than size for small button looks.
+    for (int i = 0; i < info.num_components; ++i) info.comp_info[i].h_samp_factor = info.comp_info[i].v_samp_factor = 1;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         auto* row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));

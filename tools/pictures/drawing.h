@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QString>
 #include <string>
+#include <utility>
 
 namespace pictures {
 

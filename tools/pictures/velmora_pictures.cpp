@@ -50,8 +50,6 @@ double fractal(double x, double y, std::uint32_t seed, int octaves) {
     return sum / total;
 }
 
-QRgb rgb(QColor colour) { return colour.rgb(); }
-
 // Sky: blue deepening towards the top, cumulus clouds on a plane seen in perspective.
 QColor skyAt(int x, int y) {
     const double height = (kHorizon - y) / kHorizon;  // 1 at the top, 0 at the horizon
@@ -62,8 +60,9 @@ QColor skyAt(int x, int y) {
     const double density = fractal(across, along, 11, 6);
     const double cover = smoothstep(0.42, 0.66, density) * smoothstep(0.0, 0.22, height);
     if (cover <= 0) return sky;
-    // The sun is high: where density grows upwards we look at a cloud's shaded base.
-    const double above = fractal(across, (1.0 / (height + 0.012 + 0.25)) * 2.4, 11, 6);
+    // The sun is high: where the cloud is denser a few rows higher, we look at its shaded base.
+    const double higher = height + 6.0 / kHorizon;
+    const double above = fractal(across, 2.4 / (higher + 0.25), 11, 6);
     const double light = std::clamp(0.78 + (density - above) * 9.0, 0.30, 1.0);
     const QColor cloud = mix(QColor(112, 122, 142), QColor(252, 252, 250), light);
     return mix(sky, cloud, cover * 0.96);
@@ -96,9 +95,9 @@ void paintLandscape(QImage& image) {
     for (int y = 0; y < kHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < kWidth; ++x) {
-            if (y >= kHorizon) line[x] = rgb(grassAt(x, y));
-            else if (y >= hillTop(x)) line[x] = rgb(hillAt(x, y));
-            else line[x] = rgb(skyAt(x, y));
+            if (y >= kHorizon) line[x] = grassAt(x, y).rgb();
+            else if (y >= hillTop(x)) line[x] = hillAt(x, y).rgb();
+            else line[x] = skyAt(x, y).rgb();
         }
     }
 }
