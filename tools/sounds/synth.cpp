@@ -13,26 +13,6 @@ constexpr double pi = 3.14159265358979323846;
 // Partials above this are left out: far from the Nyquist limit, so nothing folds back, and
 // nothing shrill.
 constexpr double highestPartialHz = 10000;
-constexpr std::size_t sineSize = 4096;
-
-const std::array<float, sineSize + 1>& sineTable() {
-    static const auto table = [] {
-        std::array<float, sineSize + 1> t{};
-        for (std::size_t i = 0; i <= sineSize; ++i) t[i] = static_cast<float>(std::sin(2 * pi * i / sineSize));
-        return t;
-    }();
-    return table;
-}
-
-// Phase in cycles, 0 <= phase < 1.
-float sine(double phase) {
-    const auto& t = sineTable();
-    const double x = phase * sineSize;
-    const auto i = static_cast<std::size_t>(x);
-    const auto f = static_cast<float>(x - static_cast<double>(i));
-    return t[i] + f * (t[i + 1] - t[i]);
-}
-
 std::size_t toFrame(double seconds) { return static_cast<std::size_t>(std::lround(seconds * sampleRate)); }
 
 // Equal-power panning.
@@ -81,7 +61,7 @@ public:
         const float y = buffer_[i_];
         damped_ = y * (1 - damping) + damped_ * damping;
         buffer_[i_] = x + damped_ * feedback;
-        i_ = (i_ + 1) % buffer_.size();
+        if (++i_ == buffer_.size()) i_ = 0;
         return y;
     }
 
@@ -99,7 +79,7 @@ public:
     float operator()(float x) {
         const float b = buffer_[i_];
         buffer_[i_] = x + b * 0.5f;
-        i_ = (i_ + 1) % buffer_.size();
+        if (++i_ == buffer_.size()) i_ = 0;
         return b - x;
     }
 
@@ -135,7 +115,7 @@ Track::Track(double seconds, bool looping)
     : left(toFrame(seconds)), right(toFrame(seconds)), looping(looping) {}
 
 void Track::add(std::size_t frame, float l, float r) {
-    if (looping) frame %= frames();
+    if (looping && frame >= frames()) frame %= frames();
     if (frame >= frames()) return;
     left[frame] += l;
     right[frame] += r;
@@ -159,7 +139,15 @@ void play(Track& track, const Instrument& instrument, const Note& note) {
 
     std::vector<double> tunes(copies);
     std::vector<std::array<float, 2>> copyGains(copies);
-    std::vector<double> phases(copies * partials);
+    // Each partial of each copy is a unit phasor turned by its own angle every sample: exact, and
+    // far cheaper than a sine per sample.
+    const std::size_t oscillators = copies * partials;
+    std::vector<double> cycles(oscillators);  // per sample at the note's own pitch
+    std::vector<double> re(oscillators), im(oscillators), turnRe(oscillators), turnIm(oscillators);
+    const auto setTurn = [&](std::size_t j, double pitch) {
+        turnRe[j] = std::cos(2 * pi * cycles[j] * pitch);
+        turnIm[j] = std::sin(2 * pi * cycles[j] * pitch);
+    };
     for (int c = 0; c < copies; ++c) {
         const double offset = c - middle;
         tunes[c] = std::pow(2.0, offset * instrument.detuneCents / 1200);
@@ -167,7 +155,14 @@ void play(Track& track, const Instrument& instrument, const Note& note) {
         copyGains[c] = panGains(pan);
         for (auto& g : copyGains[c]) g /= static_cast<float>(std::sqrt(copies));
         // Spread start phases so that the copies and partials do not all peak together.
-        for (std::size_t k = 0; k < partials; ++k) phases[c * partials + k] = std::fmod(0.618034 * (7 * c + 3 * k), 1.0);
+        for (std::size_t k = 0; k < partials; ++k) {
+            const std::size_t j = c * partials + k;
+            const double phase = 2 * pi * std::fmod(0.618034 * static_cast<double>(7 * c + 3 * k), 1.0);
+            re[j] = std::cos(phase);
+            im[j] = std::sin(phase);
+            cycles[j] = fundamental * tunes[c] * ratios[k] / sampleRate;
+            setTurn(j, 1);
+        }
     }
 
     // Per partial: the remaining part of its swell and the factor of its own extra decay.
@@ -185,28 +180,27 @@ void play(Track& track, const Instrument& instrument, const Note& note) {
     for (std::size_t i = 0; i < length; ++i) {
         const double t = static_cast<double>(i) / sampleRate;
         const double level = envelopeLevel(instrument.envelope, t, note.held) * note.gain;
-        double pitch = 1;
         if (pitchMoves) {
             const double cents = 100 * note.bend * std::min(t / note.held, 1.0) +
                                  instrument.vibratoCents * std::sin(2 * pi * instrument.vibratoHz * t);
-            pitch = std::pow(2.0, cents / 1200);
+            const double pitch = std::pow(2.0, cents / 1200);
+            for (std::size_t j = 0; j < oscillators; ++j) setTurn(j, pitch);
         }
         for (std::size_t k = 0; k < partials; ++k) {
             swell[k] *= swellStep[k];
             fall[k] *= fallStep[k];
             weights[k] = amplitudes[k] * (1 - swell[k]) * fall[k];
         }
+        for (std::size_t j = 0; j < oscillators; ++j) {
+            const double turned = re[j] * turnRe[j] - im[j] * turnIm[j];
+            im[j] = re[j] * turnIm[j] + im[j] * turnRe[j];
+            re[j] = turned;
+        }
         float l = 0;
         float r = 0;
         for (int c = 0; c < copies; ++c) {
-            const double step = fundamental * tunes[c] * pitch / sampleRate;
             double sum = 0;
-            for (std::size_t k = 0; k < partials; ++k) {
-                double& phase = phases[c * partials + k];
-                phase += step * ratios[k];
-                if (phase >= 1) phase -= 1;
-                sum += weights[k] * sine(phase);
-            }
+            for (std::size_t k = 0; k < partials; ++k) sum += weights[k] * im[c * partials + k];
             l += static_cast<float>(sum) * copyGains[c][0];
             r += static_cast<float>(sum) * copyGains[c][1];
         }
@@ -221,7 +215,8 @@ void noiseBurst(Track& track, double start, double decay, double gain, double pa
     const auto white = [&noise] {
         return static_cast<double>(noise() - noise.min()) / static_cast<double>(noise.max() - noise.min()) * 2 - 1;
     };
-    OnePole soften(9000);
+    OnePole soften(7000);
+    OnePole softenMore(7000);
     const auto gains = panGains(pan);
     const double attack = 0.001;
     double previous = white();
@@ -229,9 +224,9 @@ void noiseBurst(Track& track, double start, double decay, double gain, double pa
     for (std::size_t i = 0; i < length; ++i) {
         const double t = static_cast<double>(i) / sampleRate;
         const double level = gain * std::min(t / attack, 1.0) * std::exp(-t / decay);
-        // The first difference takes away the low part of the noise, the one-pole the harshest top.
+        // The first difference takes away the low part of the noise, the two one-poles the harsh top.
         const double current = white();
-        const float s = soften(static_cast<float>(current - previous)) * static_cast<float>(level);
+        const float s = softenMore(soften(static_cast<float>(current - previous))) * static_cast<float>(level);
         previous = current;
         track.add(first + i, s * gains[0], s * gains[1]);
     }

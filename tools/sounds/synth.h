@@ -33,8 +33,8 @@ struct Adsr {
 // An additive voice, optionally doubled into detuned copies spread across the stereo field.
 // Higher partials can come in later (brass) or die sooner (plucks, bells).
 struct Instrument {
-    std::vector<double> amplitudes;  // of each partial, the fundamental first
-    std::vector<double> ratios;      // of each partial to the fundamental; empty means 1, 2, 3...
+    std::vector<double> amplitudes{};  // of each partial, the fundamental first
+    std::vector<double> ratios{};      // of each partial to the fundamental; empty means 1, 2, 3...
     Adsr envelope;
     double partialRise = 0;  // seconds of swell added per partial number
     double partialFall = 0;  // decay rate, per second, added per partial number
