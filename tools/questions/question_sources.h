@@ -1,0 +1,32 @@
+#pragma once
+// The readable UTF-8 question sources and the shipped files made from them: Velmora's base.txt,
+// Quorvant's scrambled bank0.txt and bank.txt, and the first stat.txt. All shipped files are
+// Windows-1251 with CR LF after every line.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace questions {
+
+// A fault in a source, worded for the author: "FILE:LINE: what is wrong".
+struct SourceError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Velmora source: "== N" level headings (1 to 15, in order), each followed by records of one
+// "Q:" question, one "R:" right answer and three "W:" wrong answers. Returns base.txt: six-line
+// records whose level key is the heading's number.
+std::string velmoraBank(std::string_view source, const std::string& fileName);
+
+// Quorvant source: records of "Q:", an optional "I:" (the stored, never shown field), "A:" to
+// "D:" and "R:" naming the right letter. Returns a bank: one scrambled question line per record.
+std::string quorvantBank(std::string_view source, const std::string& fileName);
+
+// Scrambles Windows-1251 text so that Quorvant's decoding (c >= 54 gives c - 22, smaller bytes give
+// c + 202) turns it back. Every byte must be 32 or more.
+std::string scramble(std::string_view text);
+
+// The first statistics file: 16 zero counters.
+std::string firstStatistics();
+
+}  // namespace questions
