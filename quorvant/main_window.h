@@ -18,6 +18,7 @@ namespace tk {
 class Image;
 class Label;
 class MediaPlayer;
+enum class NotifyValue;
 class Shape;
 enum class MouseButton;
 }  // namespace tk
@@ -116,7 +117,7 @@ public:
     void PlayEffect(const std::string& fileName);
     void Image17MouseDown(tk::MouseButton button);
     void Image17MouseUp(tk::MouseButton button);
-    void MediaPlayer1Notify();
+    void MediaPlayer1Notify(tk::NotifyValue value);
     void ApplicationEvents1Minimize();
     void ApplicationEvents1Restore();
 
@@ -150,6 +151,11 @@ private:
     void buildLifelines();      // lifelines.cpp
     void buildSound();          // sound.cpp: the two media players, the switch, minimise/restore
     void buildTopBar();         // window_frame.cpp: drag strip and Image4..Image8
+
+    // answer_buttons.cpp: the two ends of a judgement and the prize bar's step.
+    void judgeRightAnswer(int letter);
+    void judgeWrongAnswer(int letter);
+    void climbPrizeBar();
 };
 
 extern TForm1* Form1;

@@ -1,11 +1,13 @@
 #include "application.h"
 #include "form.h"
+#include "last_chance.h"
 #include "text.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
 #include <exception>
+#include <vector>
 
 namespace tk {
 namespace {
@@ -20,9 +22,18 @@ void standardErrorBox(const std::string& message) {
     box.exec();
 }
 
+// The program's own windows: tooltips and popup menus are top-level widgets too, but they are
+// not minimised and restored with the program.
+std::vector<Form*> programWindows() {
+    std::vector<Form*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = dynamic_cast<Form*>(widget)) windows.push_back(form);
+    return windows;
+}
+
 void threadSleep(int milliseconds) {
-    // What the handler has repainted is on screen before the thread stops.
-    QApplication::sync();
+    // No event is handled meanwhile: input queues up for after the handler. What the handler has
+    // repainted at once is already on screen, as a repaint flushes its window to the display.
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
@@ -55,6 +66,7 @@ Application::Application(int& argc, char** argv, const std::string& title) : tit
     QApplication::setApplicationName(toScreen(title));
     QApplication::setQuitOnLastWindowClosed(false);
     theApplication = this;
+    installLastChanceHandler();
 }
 
 Application::~Application() {
@@ -70,18 +82,22 @@ int Application::run(Form& mainForm) {
 }
 
 void Application::Minimize() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible()) window->showMinimized();
+    for (Form* window : programWindows())
+        if (window->isVisible() && !window->isMinimized()) window->showMinimized();
 }
 
 void Application::Restore() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isMinimized()) window->showNormal();
+    for (Form* window : programWindows())
+        if (window->isVisible() && window->isMinimized()) window->showNormal();
 }
 
 void Application::noticeMinimized(bool minimized) {
     if (minimized == minimized_) return;
     minimized_ = minimized;
+    // The desktop minimises or restores one window (its task bar knows the main one); the
+    // program's other windows go with it, as they do from Minimize and Restore.
+    if (minimized) Minimize();
+    else Restore();
     dispatch(minimized ? OnMinimize : OnRestore);
 }
 

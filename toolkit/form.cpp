@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tk {
 namespace {
@@ -34,10 +35,21 @@ Form::Form(const std::string& caption) : client_(new QWidget(this)) {
 void Form::setCaption(const std::string& caption) { setWindowTitle(toScreen(caption)); }
 std::string Form::caption() const { return fromScreen(windowTitle()); }
 
-int Form::Left() const { return x(); }
-int Form::Top() const { return y(); }
-void Form::setLeft(int left) { move(left, y()); }
-void Form::setTop(int top) { move(x(), top); }
+int Form::Left() const { return outerPlace().x(); }
+int Form::Top() const { return outerPlace().y(); }
+
+QPoint Form::outerPlace() const {
+    if (!isVisible()) return hiddenPlace_.value_or(pos());
+    // Asked of the native window: the widget learns of a frame the desktop adds only at its next move.
+    return windowHandle() ? windowHandle()->framePosition() : pos();
+}
+void Form::setLeft(int left) { moveTo({left, Top()}); }
+void Form::setTop(int top) { moveTo({Left(), top}); }
+
+void Form::moveTo(QPoint place) {
+    if (!isVisible()) hiddenPlace_ = place;
+    move(place);
+}
 
 void Form::setClientSize(int width, int height) {
     client_->setMinimumSize(0, 0);
@@ -72,23 +84,34 @@ void Form::centerOnScreen() {
 }
 
 void Form::Show() {
+    const bool wasActive = isActiveWindow();
     if (isVisible()) {
         if (isMinimized()) showNormal();
-        raise();
-        activateWindow();
-        return;
+    } else {
+        // The show handler runs before the window appears; an error in it still leaves it shown.
+        dispatch(OnShow);
+        if (centerOnShow_) centerOnScreen();
+        show();
     }
-    // The show handler runs before the window appears; an error in it still leaves it shown.
-    dispatch(OnShow);
-    if (centerOnShow_) centerOnScreen();
-    show();
     raise();
     activateWindow();
+    // The platform reports the activation only after the running handler has returned; the
+    // handler that showed the window expects the activation to have happened already.
+    if (!wasActive) {
+        activatedByShow_ = true;
+        dispatch(OnActivate);
+    }
 }
 
 void Form::Hide() {
     if (!isVisible()) return;
+    activatedByShow_ = false;
+    hiddenPlace_ = outerPlace();
     hide();
+    // A desktop frame is gone with the hidden window, and a native window shown again would be
+    // placed by its client area. Without one, the next show creates it placed by its frame.
+    destroy();
+    move(*hiddenPlace_);
     dispatch(OnHide);
 }
 
@@ -116,7 +139,10 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) dispatch(OnActivate);
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow() && !activatedByShow_) dispatch(OnActivate);
+        activatedByShow_ = false;
+    }
     if (event->type() == QEvent::WindowStateChange) Application::instance().noticeMinimized(isMinimized());
 }
 

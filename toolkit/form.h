@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QMenuBar;
@@ -40,11 +41,16 @@ public:
     void setCenteredOnShow() { centerOnShow_ = true; }
     void setIconPicture(const QImage& picture);
 
-    // Shows a hidden window (its OnShow runs first) or brings a shown one to the front.
+    // Shows a hidden window (its OnShow runs first) or brings a shown one to the front. A window
+    // that becomes active so runs its OnActivate before Show returns, as the desktop's own
+    // activation would; the platform's later notice of that activation is not run again.
     void Show();
     void Hide();
     void Close();
     void SetFocus();
+    // Called from a mouse press: the window follows the pointer until the button is released
+    // (the desktop's own move where it offers one; window_move.cpp).
+    void startMove();
     bool Visible() const { return isVisible(); }
     void repaintNow();
 
@@ -59,9 +65,14 @@ protected:
 
 private:
     void centerOnScreen();
+    QPoint outerPlace() const;
+    void moveTo(QPoint place);
 
     QWidget* client_;
     bool centerOnShow_ = false;
+    bool activatedByShow_ = false;
+    // The outer place of a hidden window, which has no frame to measure it by.
+    std::optional<QPoint> hiddenPlace_;
 };
 
 }  // namespace tk

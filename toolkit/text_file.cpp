@@ -17,13 +17,14 @@ constexpr size_t kBufferSize = 64 * 1024;
 
 std::string identity(const std::string& path);
 
-std::multiset<std::string>& filesOpenForReading() {
+// Files this program holds open, by their canonical path.
+std::multiset<std::string>& filesHeldOpen() {
     static std::multiset<std::string> open;
     return open;
 }
 
-void forgetOpenForReading(const std::string& name) {
-    auto& open = filesOpenForReading();
+void forgetHeldOpen(const std::string& name) {
+    auto& open = filesHeldOpen();
     if (auto found = open.find(identity(name)); found != open.end()) open.erase(found);
 }
 
@@ -44,7 +45,7 @@ TextFile::~TextFile() {
     if (!file_) return;
     std::fclose(file_);
     if (!tempName_.empty()) std::remove(tempName_.c_str());
-    if (!writing_) forgetOpenForReading(name_);
+    else forgetHeldOpen(name_);
 }
 
 void TextFile::Assign(const std::string& name) { name_ = nativePath(name); }
@@ -67,7 +68,7 @@ void TextFile::Reset() {
     buffer_.resize(kBufferSize);
     position_ = length_ = 0;
     atEnd_ = false;
-    filesOpenForReading().insert(identity(name_));
+    filesHeldOpen().insert(identity(name_));
 }
 
 void TextFile::Rewrite() {
@@ -75,6 +76,7 @@ void TextFile::Rewrite() {
     file_ = std::fopen(name_.c_str(), "wb");
     if (!file_) fail("Cannot create file", errno);
     writing_ = true;
+    filesHeldOpen().insert(identity(name_));
 }
 
 void TextFile::RewriteAtomically() {
@@ -97,8 +99,8 @@ void TextFile::RewriteAtomically() {
 void TextFile::Close() {
     if (!file_) fail("Cannot close file", EBADF);
     std::FILE* file = std::exchange(file_, nullptr);
+    if (tempName_.empty()) forgetHeldOpen(name_);
     if (!writing_) {
-        forgetOpenForReading(name_);
         if (std::fclose(file) != 0) fail("Cannot close file", errno);
         return;
     }
@@ -176,7 +178,7 @@ bool FileExists(const std::string& path) {
 
 bool DeleteFile(const std::string& path) {
     const std::string native = nativePath(path);
-    if (filesOpenForReading().count(identity(native))) return false;
+    if (filesHeldOpen().count(identity(native))) return false;
     return std::remove(native.c_str()) == 0;
 }
 

@@ -51,8 +51,8 @@ private:
 // The path with '\' taken as '/'.
 std::string nativePath(const std::string& path);
 bool FileExists(const std::string& path);
-// Deletes a file; false when it cannot. A file that this program holds open for reading counts as
-// undeletable, as it is where files open for reading are locked.
+// Deletes a file; false when it cannot. A file that this program holds open (for reading, or
+// created for writing) counts as undeletable, as it is where open files are locked.
 bool DeleteFile(const std::string& path);
 
 }  // namespace tk

@@ -118,3 +118,18 @@ TEST(TextFile, FilesOpenForReadingCannotBeDeleted) {
     EXPECT_FALSE(tk::FileExists("list.txt"));
     EXPECT_FALSE(tk::DeleteFile("list.txt"));
 }
+
+TEST(TextFile, FilesCreatedForWritingCannotBeDeletedUntilClosed) {
+    TempFolder folder;
+    tk::TextFile file;
+    file.Assign("list.txt");
+    file.Rewrite();
+    EXPECT_FALSE(tk::DeleteFile("list.txt"));
+    file.WriteLine("x");
+    file.Close();
+    EXPECT_TRUE(tk::DeleteFile("list.txt"));
+    file.RewriteAtomically();  // only its temporary file is open
+    folder.write("list.txt", "old\r\n");
+    EXPECT_TRUE(tk::DeleteFile("list.txt"));
+    file.Close();
+}

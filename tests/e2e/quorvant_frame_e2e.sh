@@ -1,0 +1,199 @@
+#!/bin/bash
+# Quorvant's window frame end to end: the real program under Xvfb with openbox (a bare X server
+# has no window manager to move or minimise windows), on SDL's silent dummy sound driver. The
+# help, credits and contact windows open from the top bar with their own content, centred, and
+# close from a click on their picture; a link hands its address to the desktop's opener (here a
+# stand-in that records it); a drag on the strip moves the window; minimise and restore work; the
+# close button ends the program with exit code 0 and leaves spisok.txt on disk.
+# Usage: quorvant_frame_e2e.sh GAME_DIR ARTIFACTS_DIR
+set -u
+game_dir=$(realpath "$1")
+artifacts=$2/quorvant_frame
+mkdir -p "$artifacts"
+work=$(mktemp -d)
+xvfb_pid=
+wm_pid=
+game_pid=
+failures=0
+
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display")
+export QT_QPA_PLATFORM=xcb
+export SDL_AUDIODRIVER=dummy
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+
+# The desktop's opener, replaced by one that records the address it is given.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
+
+# visible TITLE: the id of the visible window with exactly this title, if there is one.
+visible() {
+    local pattern
+    pattern=$(printf '%s' "$1" | sed 's/[][()*+?.^$|{}\\]/\\&/g')
+    xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n1
+}
+
+# wait_for CONDITION... : retries the command for up to 10 seconds.
+wait_for() {
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+is_visible() { [ -n "$(visible "$1")" ]; }
+is_hidden() { [ -z "$(visible "$1")" ]; }
+
+# geometry ID: "left top width height" as the X server places the window.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state/{print $NF}'; }
+
+# click_at X Y: a left click at a point of the screen.
+click_at() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.2
+    xdotool click 1
+    sleep 0.3
+}
+
+# count_colour FILE COLOUR: the number of pixels of about this colour in the picture.
+count_colour() {
+    convert "$1" -fuzz 12% -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
+}
+
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+
+cp -r "$game_dir" "$work/game"
+(cd "$work/game" && exec timeout 120 ./quorvant >"$work/game.log" 2>&1) &
+game_pid=$!
+
+title='Quorvant 2.2'
+if ! wait_for is_visible "$title"; then
+    cat "$work/game.log"
+    echo "FAIL: the main window did not appear"
+    exit 1
+fi
+main=$(visible "$title")
+sleep 0.5
+read -r left top width height <<<"$(geometry "$main")"
+[ "$width x $height" = "700 x 550" ] || fail "main window is $width x $height"
+screen_w=1280
+screen_h=1024
+[ "$left $top" = "$(((screen_w - 700) / 2)) $(((screen_h - 550) / 2))" ] || fail "main window not centred: $left $top"
+
+xdotool mousemove 0 0
+sleep 0.3
+import -window root -crop "700x30+$left+$top" +repage "$artifacts/top_bar.png"
+
+# Each information window from its button: the button's client x, the window's title and name.
+check_window() {
+    local button_x=$1 name=$2 picture=$3 rim=$4 links=$5
+    click_at $((left + button_x)) $((top + 14))
+    if ! wait_for is_visible "$name"; then
+        fail "$picture: $name did not open"
+        return
+    fi
+    local id wl wt ww wh
+    id=$(visible "$name")
+    sleep 0.4
+    read -r wl wt ww wh <<<"$(geometry "$id")"
+    [ "$ww x $wh" = "302 x 202" ] || fail "$picture: window is $ww x $wh"
+    [ "$wl $wt" = "$(((screen_w - 302) / 2)) $(((screen_h - 202) / 2))" ] || fail "$picture: not centred: $wl $wt"
+    for other in Form2 Form3 Form4; do
+        [ "$other" = "$name" ] || is_hidden "$other" || fail "$picture: $other is open too"
+    done
+    import -window root -crop "302x202+$wl+$wt" +repage "$artifacts/$picture.png"
+    [ "$(pixel "$artifacts/$picture.png" 0 100)" = "$rim" ] || fail "$picture: rim $(pixel "$artifacts/$picture.png" 0 100)"
+    local yellow aqua
+    yellow=$(count_colour "$artifacts/$picture.png" '#ffff00')
+    aqua=$(count_colour "$artifacts/$picture.png" '#00ffff')
+    [ "$yellow" -gt 300 ] || fail "$picture: no yellow text ($yellow pixels)"
+    if [ "$links" = yes ]; then [ "$aqua" -gt 100 ] || fail "$picture: no links ($aqua pixels)"
+    else [ "$aqua" -lt 20 ] || fail "$picture: unexpected link colour ($aqua pixels)"; fi
+    if [ "$name" = Form2 ]; then
+        # The second web link: its address goes to the opener and the window stays.
+        click_at $((wl + 1 + 30)) $((wt + 1 + 88))
+        wait_for grep -qx 'http://example.org/' "$work/opened" || fail "credits: the link was not opened"
+        is_visible Form2 || fail "credits: a link click closed the window"
+    fi
+    click_at $((wl + 1 + 282)) $((wt + 1 + 16))  # the close cross drawn in the picture
+    wait_for is_hidden "$name" || fail "$picture: a click on the picture did not close it"
+    is_visible "$title" || fail "$picture: the main window went away"
+}
+
+check_window 97 Form3 help 'srgb(255,255,255)' no
+check_window 175 Form2 credits 'srgb(212,208,200)' yes
+check_window 267 Form4 contact 'srgb(212,208,200)' yes
+
+# A drag on the strip moves the window with the pointer.
+xdotool mousemove $((left + 480)) $((top + 14))
+sleep 0.2
+xdotool mousedown 1
+sleep 0.2
+for step in 1 2 3 4; do
+    xdotool mousemove $((left + 480 + step * 20)) $((top + 14 + step * 15))
+    sleep 0.1
+done
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+read -r moved_left moved_top _ <<<"$(geometry "$main")"
+[ "$moved_left $moved_top" = "$((left + 80)) $((top + 60))" ] ||
+    fail "the drag moved the window from $left $top to $moved_left $moved_top, not by 80 60"
+left=$moved_left
+top=$moved_top
+
+# Minimise from its button, then restore as the desktop does.
+click_at $((left + 662)) $((top + 15))
+wait_for test "$(wm_state "$main")" = Iconic || fail "minimise: the window state is $(wm_state "$main")"
+xdotool windowactivate "$main" 2>/dev/null
+wait_for test "$(wm_state "$main")" = Normal || fail "restore: the window state is $(wm_state "$main")"
+wait_for is_visible "$title" || fail "restore: the main window did not come back"
+sleep 0.5
+
+# A game, then the close button: the program ends at once with exit code 0, the list stays.
+click_at $((left + 30)) $((top + 14))
+wait_for test -s "$work/game/spisok.txt" || fail "Start wrote no spisok.txt"
+click_at $((left + 684)) $((top + 15))
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game_pid" 2>/dev/null; then
+    fail "the close button did not end the program"
+else
+    wait "$game_pid"
+    code=$?
+    [ "$code" -eq 0 ] || fail "the program ended with exit code $code"
+fi
+game_pid=
+lines=$(grep -c '' "$work/game/spisok.txt" 2>/dev/null || echo 0)
+[ "$lines" -eq 15 ] || fail "spisok.txt has $lines lines after closing"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed; screenshots in $artifacts"
+    cat "$work/game.log"
+    exit 1
+fi
+echo "quorvant frame: all checks passed; screenshots in $artifacts"

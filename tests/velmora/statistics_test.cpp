@@ -1,0 +1,159 @@
+// The tally in stat.txt: loaded once on first need, counted when the loss or win window appears,
+// shown by the statistics window; and what each kind of bad file leaves behind.
+#include "game_fixture.h"
+
+#include "velmora/correct_answer_window.h"
+#include "velmora/main_window.h"
+#include "velmora/statistics.h"
+
+#include <gmock/gmock.h>
+#include <filesystem>
+
+using namespace velmora_testing;
+using testing::HasSubstr;
+
+namespace {
+
+class StatisticsTest : public GameTest {
+protected:
+    // Loses the current game at the given level.
+    void loseAt(int level) {
+        Form1->N2Click();
+        while (Form1->CurrentLevel < level) answerRight();
+        answerWrong();
+        Form2->Hide();
+        Form7->Hide();
+    }
+    void win() {
+        Form1->N2Click();
+        while (Form1->GameOver == 0) answerRight();
+        Form3->Hide();
+    }
+    std::string shownCount(int line) { return Form6->Counts[line]->caption(); }
+};
+
+TEST_F(StatisticsTest, LossesCountAtTheirQuestionAndWinsAtLineSixteen) {
+    start(bank15(), false);
+    folder.write("stat.txt", statFile({5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 9}));
+    loseAt(1);
+    loseAt(7);
+    loseAt(7);
+    win();
+    loseAt(15);
+    EXPECT_EQ(statLines(), (std::vector<std::string>{"6", "0", "0", "0", "0", "0", "2", "0", "0", "0", "0", "0",
+                                                      "0", "0", "3", "10"}));
+    EXPECT_EQ(folder.read("stat.txt").substr(0, 6), "6\r\n0\r\n");
+    EXPECT_TRUE(errors.messages.empty());
+    // Only this game's file is left in the folder: the rewrite's temporary file is gone.
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++files;
+    EXPECT_EQ(files, 2);
+}
+
+TEST_F(StatisticsTest, TheFileIsReadOnceAndRewrittenFromMemory) {
+    start(bank15());
+    loseAt(2);
+    folder.write("stat.txt", statFile(std::vector<int>(16, 50)) + "extra\r\n");
+    loseAt(3);
+    EXPECT_EQ(statLines(), (std::vector<std::string>{"0", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0",
+                                                      "0", "0", "0", "0"}));
+}
+
+TEST_F(StatisticsTest, ExtraLinesAreDroppedAndMissingOnesWrittenEmpty) {
+    start(bank15(), false);
+    folder.write("stat.txt", "3\r\n4\n");
+    loseAt(2);
+    const std::vector<std::string> lines = statLines();
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[0], "3");
+    EXPECT_EQ(lines[1], "5");
+    EXPECT_EQ(lines[15], "");
+    loseAt(3);  // a missing line is no number
+    ASSERT_EQ(errors.messages.size(), 1u);
+    EXPECT_THAT(errors.messages[0], HasSubstr("not a valid integer"));
+    EXPECT_EQ(statLines()[1], "5");
+}
+
+TEST_F(StatisticsTest, WithoutStatTxtTheGameStillEndsAndTheFileIsTriedAgainLater) {
+    start(bank15(), false);
+    answerWrong();
+    ASSERT_EQ(errors.messages.size(), 1u);
+    EXPECT_THAT(errors.messages[0], HasSubstr("stat.txt"));
+    EXPECT_TRUE(Form2->Visible());
+    EXPECT_TRUE(Form7->Visible());
+    EXPECT_EQ(Form1->GameOver, 1);
+    EXPECT_EQ(Form1->StatLines[1], "");
+    EXPECT_FALSE(std::filesystem::exists("stat.txt"));
+
+    Form1->N3Click();
+    EXPECT_EQ(errors.messages.size(), 2u);
+    EXPECT_TRUE(Form6->Visible());
+    for (int line = 1; line <= 16; ++line) EXPECT_EQ(shownCount(line), "Label1");
+    Form6->Hide();
+
+    folder.write("stat.txt", zeroStats());
+    Form2->Hide();
+    loseAt(4);
+    EXPECT_EQ(statLines()[3], "1");
+    EXPECT_EQ(errors.messages.size(), 2u);
+}
+
+TEST_F(StatisticsTest, ALineThatIsNoNumberFailsOnlyItsOwnCount) {
+    start(bank15(), false);
+    folder.write("stat.txt", "0\r\nabc\r\n" + statFile(std::vector<int>(14, 0)));
+    loseAt(2);
+    ASSERT_EQ(errors.messages.size(), 1u);
+    EXPECT_THAT(errors.messages[0], HasSubstr("abc"));
+    EXPECT_EQ(Form1->GameOver, 1);
+    EXPECT_EQ(Form1->StatLines[2], "abc");
+    loseAt(1);
+    EXPECT_EQ(statLines()[0], "1");
+    EXPECT_EQ(statLines()[1], "abc");
+}
+
+TEST_F(StatisticsTest, AnEmptyFirstLineMakesEveryCountReadTheFileAgain) {
+    start(bank15(), false);
+    folder.write("stat.txt", "\r\n" + statFile(std::vector<int>(15, 0)));
+    loseAt(2);
+    EXPECT_EQ(Form1->StatLines[1], "");
+    folder.write("stat.txt", "\r\n" + statFile(std::vector<int>(15, 7)));
+    loseAt(2);
+    EXPECT_EQ(statLines()[1], "8");
+    loseAt(1);
+    ASSERT_EQ(errors.messages.size(), 1u);
+    EXPECT_THAT(errors.messages[0], HasSubstr("not a valid integer"));
+}
+
+TEST_F(StatisticsTest, AGameEndingWhileItsWindowIsStillOpenIsNotCounted) {
+    start(bank15());
+    answerWrong();
+    Form1->N2Click();
+    answerRight();
+    answerWrong();  // the loss window from the first game is still open
+    EXPECT_EQ(statLines()[0], "1");
+    EXPECT_EQ(statLines()[1], "0");
+    EXPECT_EQ(Form1->GameOver, 1);
+}
+
+TEST_F(StatisticsTest, TheStatisticsWindowShowsTheCountsOfTheMomentItOpened) {
+    start(bank15(), false);
+    folder.write("stat.txt", statFile({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 99}));
+    Form1->N3Click();
+    EXPECT_EQ(shownCount(16), "99");
+    EXPECT_EQ(shownCount(1), "1");
+    EXPECT_EQ(Form6->Legends[16]->caption(), "\xC2\xFB\xE8\xE3\xF0\xE0\xEB");  // "Выиграл"
+    // Wins on top, question 1 at the bottom; both columns right-aligned.
+    EXPECT_EQ(Form6->Counts[16]->y(), 8);
+    EXPECT_EQ(Form6->Counts[1]->y(), 248);
+    EXPECT_EQ(Form6->Counts[10]->geometry().right() + 1, 80);
+    EXPECT_EQ(Form6->Legends[10]->geometry().right() + 1, 48);
+    win();
+    EXPECT_EQ(shownCount(16), "99");
+    Form1->N3Click();  // only brings it to the front
+    EXPECT_EQ(shownCount(16), "99");
+    Form6->Hide();
+    Form1->N3Click();
+    EXPECT_EQ(shownCount(16), "100");
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#include "statistics.h"
+
+#include "main_window.h"
+
+#include "toolkit/convert.h"
+#include "toolkit/text.h"
+#include "toolkit/text_file.h"
+
+#include <cstdint>
+
+using namespace tk::literals;
+
+TForm2* Form2 = nullptr;
+TForm3* Form3 = nullptr;
+TForm6* Form6 = nullptr;
+
+void LoadStatistics() {
+    auto& lines = Form1->StatLines;
+    if (!lines[1].empty()) return;
+    tk::TextFile file;
+    file.Assign(StatFileName);
+    file.Reset();
+    for (int i = 1; i <= 16; ++i) lines[i] = file.ReadLine();
+    file.Close();
+}
+
+void CountGameEnd() {
+    LoadStatistics();
+    auto& lines = Form1->StatLines;
+    const int n = Form1->CurrentLevel;
+    // A 32-bit count, as the file holds it: the largest value wraps round.
+    const auto count = static_cast<std::int32_t>(static_cast<std::uint32_t>(tk::StrToInt(lines[n])) + 1u);
+    lines[n] = tk::IntToStr(count);
+    // Written to a temporary file and renamed over the old one: a crash or a full disk never
+    // leaves the player's tally half written.
+    tk::TextFile file;
+    file.Assign(StatFileName);
+    file.RewriteAtomically();
+    for (int i = 1; i <= 16; ++i) file.WriteLine(lines[i]);
+    file.Close();
+}
+
+TForm2::TForm2() : tk::Form("Вы проиграли 8-((("_cp) {
+    setLeft(392);
+    setTop(293);
+    setOuterSize(239, 95);
+    Label1 = new tk::Label(client(), 16, 16, "Вы проиграли 8-((("_cp, {.height = 20, .bold = true, .color = tk::clFuchsia});
+    OnShow = [this] { FormShow(); };
+}
+
+void TForm2::FormShow() { CountGameEnd(); }
+
+TForm3::TForm3() : tk::Form("Выиграл!!!"_cp) {
+    setLeft(374);
+    setTop(297);
+    setOuterSize(297, 84);
+    Label1 = new tk::Label(client(), 16, 8, "УРАААА!!! Вы ВЫИГРАЛИ 8-)))"_cp, {.height = 16, .bold = true, .color = tk::clTeal});
+    OnShow = [this] { FormShow(); };
+}
+
+void TForm3::FormShow() { CountGameEnd(); }
+
+TForm6::TForm6() : tk::Form("Статистика"_cp) {
+    setLeft(385);
+    setTop(214);
+    setOuterSize(123, 312);
+    // Row of line n: the wins (line 16) on top at 8, question 1 at the bottom at 248.
+    const auto rightAligned = [this](int rightEdge, int top, const std::string& caption) {
+        auto* label = new tk::Label(client(), 0, top, caption);
+        label->setAlignment(tk::Alignment::Right);
+        label->setLeft(rightEdge - label->width());
+        return label;
+    };
+    for (int n = 1; n <= 16; ++n) {
+        const int top = 248 - 16 * (n - 1);
+        Legends[n] = rightAligned(48, top, n == 16 ? "Выиграл"_cp : tk::IntToStr(n));
+        Counts[n] = rightAligned(80, top, "Label1");
+    }
+    OnShow = [this] { FormShow(); };
+}
+
+void TForm6::FormShow() {
+    LoadStatistics();
+    for (int n = 1; n <= 16; ++n) Counts[n]->setCaption(Form1->StatLines[n]);
+}
