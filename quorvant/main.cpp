@@ -1,11 +1,16 @@
-// Quorvant 2.2: the general-knowledge quiz. An error while the windows are created (the music
-// cannot be opened) reaches the application's last-chance handler: error box, exit code 1.
+// Quorvant 2.2, the general-knowledge quiz: the application with its title, the five windows in
+// their order, and the message loop until the main window closes. A music file that cannot be
+// opened while the main window is created ends the program before any window is shown.
 #include "main_window.h"
 #include "windows.h"
+
 #include "toolkit/application.h"
 
 int main(int argc, char** argv) {
     tk::Application application(argc, argv, "Quorvant 2.2");
-    const auto windows = createWindows();
-    return application.run(*Form1);
+    std::unique_ptr<tk::WindowSet> windows;
+    return application.run([&]() -> tk::Form& {
+        windows = createWindows();
+        return *Form1;
+    });
 }

@@ -1,11 +1,11 @@
 #include "application.h"
 #include "form.h"
-#include "last_chance.h"
 #include "text.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <cstdio>
 #include <exception>
 #include <vector>
 
@@ -66,7 +66,6 @@ Application::Application(int& argc, char** argv, const std::string& title) : tit
     QApplication::setApplicationName(toScreen(title));
     QApplication::setQuitOnLastWindowClosed(false);
     theApplication = this;
-    installLastChanceHandler();
 }
 
 Application::~Application() {
@@ -79,6 +78,18 @@ int Application::run(Form& mainForm) {
     mainForm_ = &mainForm;
     mainForm.Show();
     return QApplication::exec();
+}
+
+int Application::run(const std::function<Form&()>& createWindows) {
+    Form* mainForm = nullptr;
+    try {
+        mainForm = &createWindows();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s\n", title_.c_str(), error.what());
+        showError(error.what());
+        return 1;
+    }
+    return run(*mainForm);
 }
 
 void Application::Minimize() {

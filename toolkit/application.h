@@ -47,6 +47,9 @@ public:
 
     // Shows the main window and runs the message loop until it closes; returns the exit code.
     int run(Form& mainForm);
+    // Creates the program's windows, then runs as above. An error while they are created ends the
+    // program before any window is shown: the error box (and standard error) name it, exit code 1.
+    int run(const std::function<Form&()>& createWindows);
     Form* mainForm() const { return mainForm_; }
     void setMainForm(Form* form) { mainForm_ = form; }
 

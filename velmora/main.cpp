@@ -7,6 +7,9 @@
 
 int main(int argc, char** argv) {
     tk::Application application(argc, argv, "Velmora");
-    const auto windows = createWindows();
-    return application.run(*Form1);
+    std::unique_ptr<tk::WindowSet> windows;
+    return application.run([&]() -> tk::Form& {
+        windows = createWindows();
+        return *Form1;
+    });
 }

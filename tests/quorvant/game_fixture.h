@@ -53,7 +53,7 @@ protected:
     testing_support::RecordingErrorBox errors;
     testing_support::RecordingWaiter waits;
     testing_support::FakeMediaBackend media;
-    std::unique_ptr<ProgramWindows> windows;
+    std::unique_ptr<tk::WindowSet> windows;
 
 private:
     std::map<unsigned, std::string> looks_;  // first pixel of a look file -> its name

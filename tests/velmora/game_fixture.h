@@ -45,7 +45,7 @@ protected:
 
     testing_support::TempFolder folder;
     testing_support::RecordingErrorBox errors;
-    std::unique_ptr<ProgramWindows> windows;
+    std::unique_ptr<tk::WindowSet> windows;
 };
 
 }  // namespace velmora_testing
