@@ -1,0 +1,127 @@
+// Any bytes after the first as stat.txt, the first choosing the line to count: the statistics
+// window shows the 16 lines held, and a loss either is reported in the error box and leaves the
+// file as it was and the other lines untouched, or rewrites the file as exactly the 16 lines held,
+// the counted one now a plain decimal number.
+#include "fuzz_setup.h"
+#include "velmora/main_window.h"
+#include "velmora/statistics.h"
+#include "velmora/windows.h"
+
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+#include "toolkit/random.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordingErrorBox : public tk::ErrorBox {
+public:
+    void show(const std::string& message) override { messages.push_back(message); }
+    std::vector<std::string> messages;
+};
+
+RecordingErrorBox* errors = nullptr;
+
+void writeFile(const char* name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+std::string readFile(const char* name) {
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string zeroTally() {
+    std::string lines;
+    for (int n = 1; n <= 16; ++n) lines += "0\r\n";
+    return lines;
+}
+
+// Tallies to start from, each after the byte that picks the line to count: 16 zeroes, a count
+// about to wrap round, a short file, and one line too many.
+std::vector<std::string> tallies() {
+    std::string full = "\x0f", shortFile = "\x06", tooLong = "\x02";
+    for (int n = 1; n <= 16; ++n) full += (n == 16 ? "2147483647" : std::to_string(n * 7)) + "\r\n";
+    for (int n = 1; n <= 5; ++n) shortFile += "1\n";
+    for (int n = 1; n <= 17; ++n) tooLong += "-" + std::to_string(n) + "\r\n";
+    return {"\x01" + zeroTally(), full, shortFile, tooLong};
+}
+
+// Shows and hides a window, as the player's close button would.
+void showOnce(tk::Form& window) {
+    window.Show();
+    window.Hide();
+}
+
+bool isDecimal(const std::string& text) {
+    const std::size_t digits = !text.empty() && text[0] == '-' ? 1 : 0;
+    return text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos;
+}
+
+}  // namespace
+
+// The font configuration library keeps a few blocks for good when text is first laid out.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QT_LOGGING_RULES", "default.warning=false", 0);  // the offscreen platform's notes on raising
+    fuzz_setup::enterTempFolder("velmora_stat");
+    // Qt keeps memory across a show and hide (caches, the native window made anew), which the
+    // check after each input would take for a leak, scanning the whole heap every time; the check
+    // at the end of the run stays.
+    fuzz_setup::addArguments(argc, argv, {fuzz_setup::writeSeedCorpus(tallies()), "-detect_leaks=0"});
+    std::string bank;
+    for (int n = 1; n <= LevelCount; ++n)
+        bank += "Q\r\nR\r\nW\r\nW\r\nW\r\nK" + std::to_string(n) + "\r\n";
+    writeFile(BankFileName, bank);
+    tk::setSeedSource([] { return 1u; });
+    new tk::Application(*argc, *argv, "velmora_stat_fuzzer");
+    errors = new RecordingErrorBox;
+    tk::setErrorBox(errors);
+    static const auto windows = createWindows();  // for the whole run, as in the program
+    // A first showing of each window with a good tally: the set-up works, and what Qt sets up
+    // once is done before the first input.
+    writeFile(StatFileName, zeroTally());
+    showOnce(*Form6);
+    showOnce(*Form2);
+    if (!errors->messages.empty()) std::abort();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) return 0;
+    const int line = 1 + data[0] % 16;
+    const std::string stat(reinterpret_cast<const char*>(data) + 1, size - 1);
+    writeFile(StatFileName, stat);
+    auto& held = Form1->StatLines;
+    held = {};  // not loaded: the next window reads this file
+
+    errors->messages.clear();
+    showOnce(*Form6);
+    if (errors->messages.empty())
+        for (int n = 1; n <= 16; ++n)
+            if (Form6->Counts[n]->caption() != held[n]) __builtin_trap();
+
+    errors->messages.clear();
+    const auto before = held;
+    Form1->CurrentLevel = line;
+    showOnce(*Form2);
+    for (int n = 1; n <= 16; ++n)
+        if (n != line && held[n] != before[n]) __builtin_trap();
+    if (!errors->messages.empty()) {
+        if (held[line] != before[line] || readFile(StatFileName) != stat) __builtin_trap();
+        return 0;
+    }
+    std::string rewritten;
+    for (int n = 1; n <= 16; ++n) rewritten += held[n] + "\r\n";
+    if (!isDecimal(held[line]) || readFile(StatFileName) != rewritten) __builtin_trap();
+    return 0;
+}
