@@ -1,5 +1,6 @@
 // Any bytes as the two bank files (split where the first two bytes say): the draw always writes
 // exactly 15 lines into the list and closes every file.
+#include "fuzz_setup.h"
 #include "quorvant/question_list.h"
 #include "toolkit/random.h"
 
@@ -12,9 +13,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "question_draw.XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    std::filesystem::current_path(pattern);
+    fuzz_setup::enterTempFolder("question_draw");
     tk::setSeedSource([] { return 1u; });
     return 0;
 }
