@@ -6,38 +6,13 @@
 # Start writes a new list. Screenshots go to the artifacts folder.
 # Usage: quorvant_e2e.sh GAME_DIR ARTIFACTS_DIR
 set -u
-game_dir=$(realpath "$1")
-artifacts=$2/quorvant
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-failures=0
-
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# A display of our own: Xvfb picks a free number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
-export QT_QPA_PLATFORM=xcb
-export SDL_AUDIODRIVER=dummy
+source "$(dirname "$0")/lib.sh"
+begin_run "$1" "$2/quorvant"
+start_display
 
 # The game folder, with banks of 50 and 150 lines: line k of a bank has its right answer at
 # letter k mod 4 + 1, stored with the inverse of the game's decoding.
-cp -r "$game_dir" "$work/game"
+copy_game
 rm -f "$work/game/spisok.txt"
 python3 - "$work/game" <<'PY'
 import sys, os
@@ -76,70 +51,55 @@ PY
 
 list_sum() { md5sum "$work/game/spisok.txt" 2>/dev/null | cut -d' ' -f1; }
 
-# wait_list_change OLD: waits up to 10 s for spisok.txt to hold 15 lines with another checksum.
-wait_list_change() {
-    for _ in $(seq 100); do
-        if [ -f "$work/game/spisok.txt" ] && [ "$(list_sum)" != "$1" ] &&
-           [ "$(grep -c $'\r' "$work/game/spisok.txt")" = 15 ]; then return 0; fi
-        sleep 0.1
-    done
-    return 1
+# list_changed OLD: whether spisok.txt holds 15 lines with another checksum than OLD.
+list_changed() {
+    [ -f "$work/game/spisok.txt" ] && [ "$(list_sum)" != "$1" ] &&
+        [ "$(grep -c $'\r' "$work/game/spisok.txt")" = 15 ]
 }
 
-cd "$work/game"
-timeout 240 ./quorvant >"$work/out.log" 2>&1 &
-game_pid=$!
-win=
-for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name '^Quorvant 2\.2$' 2>/dev/null | head -n1)
-    [ -n "$win" ] && break
-    sleep 0.1
-done
-[ -n "$win" ] || { echo "FAIL: the main window did not open"; cat "$work/out.log"; exit 1; }
+# wait_list_change OLD: waits up to 10 s for spisok.txt to change so.
+wait_list_change() { within 10 list_changed "$1"; }
+
+start_game quorvant 240
+win=$(wait_window 'Quorvant 2.2') || abort "the main window did not open"
 sleep 1
-read -r left top width height < <(xwininfo -id "$win" | awk '/Absolute upper-left X/{x=$NF}
-    /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}')
+read -r left top width height < <(geometry "$win")
 [ "$width $height" = "700 550" ] || fail "window is ${width}x$height, not 700x550"
 [ "$left $top" = "290 237" ] || fail "window at $left,$top, not centred at 290,237"
 
-# click X Y: a left click at a point of the window's client area.
-click() {
-    xdotool mousemove $((left + $1)) $((top + $2))
-    sleep 0.2
-    xdotool click 1
-}
-click_start() { click 30 14; }
-click_stop() { click 70 95; }
+# Start, stop-and-take and the answers, at points of the window's client area. A click waits
+# 0.4 s after itself, which the sleeps below count in.
+click_start() { click_in "$win" 30 14; }
+click_stop() { click_in "$win" 70 95; }
 answer_x=(0 200 497 200 497)
 answer_y=(0 460 460 504 504)
-click_answer() { click "${answer_x[$1]}" "${answer_y[$1]}"; }
-shot() { import -window root "$artifacts/$1.png" 2>/dev/null || fail "no screenshot $1"; }
+click_answer() { click_in "$win" "${answer_x[$1]}" "${answer_y[$1]}"; }
 
-shot ready
+shot ready.png
 click_start
 wait_list_change "" || fail "Start wrote no list of 15 lines"
 check_blocks || fail "spisok.txt does not hold one line from each block"
 sleep 0.5
-shot question1
+shot question1.png
 
 # Two right answers; the praise is painted during the waits.
 for question in 1 2; do
     letter=$(right_letter $question)
     click_answer "$letter"
-    sleep 2.6
-    [ $question = 1 ] && shot praise
+    sleep 2.2
+    [ $question = 1 ] && shot praise.png
     sleep 3
 done
-shot question3
+shot question3.png
 before=$(list_sum)
 click_start
-sleep 1
+sleep 0.6
 [ "$(list_sum)" = "$before" ] || fail "Start during a game changed spisok.txt"
 
 # A wrong answer ends the game: the next Start writes a new list.
 click_answer $(( $(right_letter 3) % 4 + 1 ))
-sleep 5.2
-shot lost
+sleep 4.8
+shot lost.png
 click_start
 wait_list_change "$before" || fail "Start after a loss wrote no new list"
 check_blocks || fail "the new spisok.txt does not hold one line from each block"
@@ -148,14 +108,10 @@ check_blocks || fail "the new spisok.txt does not hold one line from each block"
 sleep 0.5
 before=$(list_sum)
 click_stop
-sleep 0.5
-shot stopped
+sleep 0.1
+shot stopped.png
 click_start
 wait_list_change "$before" || fail "Start after stop wrote no new list"
 
-kill -0 "$game_pid" 2>/dev/null || fail "the program ended"
-if [ "$failures" -ne 0 ]; then
-    cat "$work/out.log"
-    exit 1
-fi
-echo "quorvant e2e: all checks passed"
+game_running || fail "the program ended"
+finish "quorvant e2e: all checks passed"

@@ -7,38 +7,10 @@
 # close button ends the program with exit code 0 and leaves spisok.txt on disk.
 # Usage: quorvant_frame_e2e.sh GAME_DIR ARTIFACTS_DIR
 set -u
-game_dir=$(realpath "$1")
-artifacts=$2/quorvant_frame
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-xvfb_pid=
-wm_pid=
-game_pid=
-failures=0
-
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
-export QT_QPA_PLATFORM=xcb
-export SDL_AUDIODRIVER=dummy
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+source "$(dirname "$0")/lib.sh"
+begin_run "$1" "$2/quorvant_frame"
+start_display
+start_window_manager
 
 # The desktop's opener, replaced by one that records the address it is given.
 mkdir -p "$work/bin"
@@ -46,39 +18,10 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s/opened"\n' "$work" >"$work/bin/xdg
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
 
-# visible TITLE: the id of the visible window with exactly this title, if there is one.
-visible() {
-    local pattern
-    pattern=$(printf '%s' "$1" | sed 's/[][()*+?.^$|{}\\]/\\&/g')
-    xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n1
-}
-
-# wait_for CONDITION... : retries the command for up to 10 seconds.
-wait_for() {
-    for _ in $(seq 100); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-is_visible() { [ -n "$(visible "$1")" ]; }
-is_hidden() { [ -z "$(visible "$1")" ]; }
-
-# geometry ID: "left top width height" as the X server places the window.
-geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
-
 wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state/{print $NF}'; }
 
-# click_at X Y: a left click at a point of the screen.
-click_at() {
-    xdotool mousemove "$1" "$2"
-    sleep 0.2
-    xdotool click 1
-    sleep 0.3
-}
+# has_state ID STATE: whether the window manager holds the window in this state (Iconic, Normal).
+has_state() { [ "$(wm_state "$1")" = "$2" ]; }
 
 # count_colour FILE COLOUR: the number of pixels of about this colour in the picture.
 count_colour() {
@@ -87,17 +30,11 @@ count_colour() {
 
 pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 
-cp -r "$game_dir" "$work/game"
-(cd "$work/game" && exec timeout 120 ./quorvant >"$work/game.log" 2>&1) &
-game_pid=$!
+copy_game
+start_game quorvant
 
 title='Quorvant 2.2'
-if ! wait_for is_visible "$title"; then
-    cat "$work/game.log"
-    echo "FAIL: the main window did not appear"
-    exit 1
-fi
-main=$(visible "$title")
+main=$(wait_window "$title") || abort "the main window did not appear"
 sleep 0.5
 read -r left top width height <<<"$(geometry "$main")"
 [ "$width x $height" = "700 x 550" ] || fail "main window is $width x $height"
@@ -107,26 +44,25 @@ screen_h=1024
 
 xdotool mousemove 0 0
 sleep 0.3
-import -window root -crop "700x30+$left+$top" +repage "$artifacts/top_bar.png"
+shot top_bar.png "$main" 700x30+0+0
 
 # Each information window from its button: the button's client x, the window's title and name.
 check_window() {
     local button_x=$1 name=$2 picture=$3 rim=$4 links=$5
     click_at $((left + button_x)) $((top + 14))
-    if ! wait_for is_visible "$name"; then
+    local id wl wt ww wh
+    if ! id=$(wait_window "$name"); then
         fail "$picture: $name did not open"
         return
     fi
-    local id wl wt ww wh
-    id=$(visible "$name")
     sleep 0.4
     read -r wl wt ww wh <<<"$(geometry "$id")"
     [ "$ww x $wh" = "302 x 202" ] || fail "$picture: window is $ww x $wh"
     [ "$wl $wt" = "$(((screen_w - 302) / 2)) $(((screen_h - 202) / 2))" ] || fail "$picture: not centred: $wl $wt"
     for other in Form2 Form3 Form4; do
-        [ "$other" = "$name" ] || is_hidden "$other" || fail "$picture: $other is open too"
+        [ "$other" = "$name" ] || ! visible "$other" >/dev/null || fail "$picture: $other is open too"
     done
-    import -window root -crop "302x202+$wl+$wt" +repage "$artifacts/$picture.png"
+    shot "$picture.png" "$id"
     [ "$(pixel "$artifacts/$picture.png" 0 100)" = "$rim" ] || fail "$picture: rim $(pixel "$artifacts/$picture.png" 0 100)"
     local yellow aqua
     yellow=$(count_colour "$artifacts/$picture.png" '#ffff00')
@@ -137,12 +73,12 @@ check_window() {
     if [ "$name" = Form2 ]; then
         # The second web link: its address goes to the opener and the window stays.
         click_at $((wl + 1 + 30)) $((wt + 1 + 88))
-        wait_for grep -qx 'http://example.org/' "$work/opened" || fail "credits: the link was not opened"
-        is_visible Form2 || fail "credits: a link click closed the window"
+        within 10 grep -qx 'http://example.org/' "$work/opened" || fail "credits: the link was not opened"
+        visible Form2 >/dev/null || fail "credits: a link click closed the window"
     fi
     click_at $((wl + 1 + 282)) $((wt + 1 + 16))  # the close cross drawn in the picture
-    wait_for is_hidden "$name" || fail "$picture: a click on the picture did not close it"
-    is_visible "$title" || fail "$picture: the main window went away"
+    wait_gone "$id" 10 || fail "$picture: a click on the picture did not close it"
+    visible "$title" >/dev/null || fail "$picture: the main window went away"
 }
 
 check_window 97 Form3 help 'srgb(255,255,255)' no
@@ -169,31 +105,22 @@ top=$moved_top
 
 # Minimise from its button, then restore as the desktop does.
 click_at $((left + 662)) $((top + 15))
-wait_for test "$(wm_state "$main")" = Iconic || fail "minimise: the window state is $(wm_state "$main")"
+within 10 has_state "$main" Iconic || fail "minimise: the window state is $(wm_state "$main")"
 xdotool windowactivate "$main" 2>/dev/null
-wait_for test "$(wm_state "$main")" = Normal || fail "restore: the window state is $(wm_state "$main")"
-wait_for is_visible "$title" || fail "restore: the main window did not come back"
+within 10 has_state "$main" Normal || fail "restore: the window state is $(wm_state "$main")"
+wait_window "$title" >/dev/null || fail "restore: the main window did not come back"
 sleep 0.5
 
 # A game, then the close button: the program ends at once with exit code 0, the list stays.
 click_at $((left + 30)) $((top + 14))
-wait_for test -s "$work/game/spisok.txt" || fail "Start wrote no spisok.txt"
+within 10 test -s "$work/game/spisok.txt" || fail "Start wrote no spisok.txt"
 click_at $((left + 684)) $((top + 15))
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game_pid" 2>/dev/null; then
-    fail "the close button did not end the program"
+if game_ended 10; then
+    [ "$exit_code" -eq 0 ] || fail "the program ended with exit code $exit_code"
 else
-    wait "$game_pid"
-    code=$?
-    [ "$code" -eq 0 ] || fail "the program ended with exit code $code"
+    fail "the close button did not end the program"
 fi
-game_pid=
 lines=$(grep -c '' "$work/game/spisok.txt" 2>/dev/null || echo 0)
 [ "$lines" -eq 15 ] || fail "spisok.txt has $lines lines after closing"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed; screenshots in $artifacts"
-    cat "$work/game.log"
-    exit 1
-fi
-echo "quorvant frame: all checks passed; screenshots in $artifacts"
+finish "quorvant frame: all checks passed; screenshots in $artifacts"

@@ -5,86 +5,35 @@
 # opens its hint window. Screenshots go to the artifacts folder.
 # Usage: velmora_trainer_e2e.sh <game folder> <artifacts folder>
 set -euo pipefail
-game=$(cd "$1" && pwd)
-artifacts=$2
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib.sh"
+begin_run "$1" "$2"
+start_display
+start_window_manager
 
-# A display of our own: Xvfb picks a free number and writes it when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -1 "$work/display")
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+# The player's folder is a copy, so the build's own stat.txt stays untouched.
+copy_game
+start_game velmora
 
-# The player's folder: the shipped data, so the build's own stat.txt stays untouched.
-mkdir "$work/play"
-cp "$game/base.txt" "$game/stat.txt" "$work/play/"
-(cd "$work/play" && exec "$game/velmora") >"$work/velmora.log" 2>&1 &
-velmora=$!
-pids+=($velmora)
-
-# Polls for a visible window whose whole title matches the pattern; prints its id.
-window() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-gone() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-# x y width height of a window's client area on the screen (right under a reparenting manager).
-geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-                              /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
-}
-shot() { import -window root "$work/screen.png"; }
-# Saves the part of the last screenshot that a window covers.
-keep() {
-    local x y w h
-    read -r x y w h < <(geometry "$1")
-    convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$artifacts/$2"
-}
-# The darkest grey level (0..1) in a rectangle of the last screenshot.
-darkest() { convert "$work/screen.png" -crop "$3x$4+$1+$2" +repage -colorspace Gray -format '%[fx:minima]' info:; }
-click() {
-    xdotool mousemove --sync "$1" "$2"
-    xdotool click 1
+# The darkest grey level (0..1) in the rectangle X Y W H of a picture in the artifacts folder.
+darkest() {
+    convert "$artifacts/$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -format '%[fx:minima]' info:
 }
 
-main=$(window Velmora) || fail "the main window did not appear"
-read -r mx my mw mh < <(geometry "$main")
-menubar=$((mh - 473))  # the client area of the design is 473 high, below the menu bar
+main=$(wait_window Velmora) || abort "the main window did not appear"
+read -r mx my _ _ < <(geometry "$main")
+menubar=$(velmora_menu_bar "$main")
 
 # "Новая игра" → "Тренажер": the trainer takes the main window's place.
 open_trainer() {
-    click $((mx + 30)) $((my + menubar / 2))
+    click_in "$main" 30 $((menubar / 2))
     sleep 0.5
     xdotool key Down
     sleep 0.2
     xdotool key Down
     sleep 0.2
     xdotool key Return
-    trainer=$(window "Velmora \\(тренажер\\)") || fail "the trainer did not open"
-    gone Velmora || fail "the main window stayed visible"
+    trainer=$(wait_window "Velmora (тренажер)") || abort "the trainer did not open"
+    wait_gone "$main" || fail "the main window stayed visible"
     read -r tx ty tw th < <(geometry "$trainer")
     [ "$tx $ty" = "$mx $my" ] || fail "the trainer opened at $tx,$ty, not at the main window's $mx,$my"
     [ "$tw $th" = "666 490" ] || fail "the trainer's client area is ${tw}x${th}"
@@ -93,14 +42,12 @@ open_trainer
 
 # An answer: the log's first line, empty before, gets text.
 sleep 0.5
-shot
-keep "$trainer" velmora_trainer_opened.png
-before=$(darkest $((tx + 12)) $((ty + 10)) 500 14)
-click $((tx + 36)) $((ty + 372))
+shot velmora_trainer_opened.png "$trainer"
+before=$(darkest velmora_trainer_opened.png 12 10 500 14)
+click_in "$trainer" 36 372
 sleep 0.5
-shot
-keep "$trainer" velmora_trainer.png
-after=$(darkest $((tx + 12)) $((ty + 10)) 500 14)
+shot velmora_trainer.png "$trainer"
+after=$(darkest velmora_trainer.png 12 10 500 14)
 awk -v b="$before" -v a="$after" 'BEGIN { exit !(b > 0.9 && a < 0.5) }' ||
     fail "no line in the log after an answer (darkest grey $before before, $after after)"
 
@@ -112,33 +59,29 @@ read -r tx ty _ _ < <(geometry "$trainer")
 [ "$tx $ty" != "$opened_at" ] || fail "the trainer could not be moved"
 xdotool windowactivate --sync "$trainer"
 xdotool key alt+F4
-main=$(window Velmora) || fail "the main window did not come back"
-gone "Velmora \\(тренажер\\)" || fail "the trainer stayed visible"
+main=$(wait_window Velmora) || abort "the main window did not come back"
+wait_gone "$trainer" || fail "the trainer stayed visible"
 sleep 0.5
 read -r mx my _ _ < <(geometry "$main")
 [ "$mx $my" = "$tx $ty" ] || fail "the main window came back at $mx,$my, not at the trainer's $tx,$ty"
 
 # The countdown runs now: the row "осталось 60 сек" changes within two seconds.
-row() { convert "$work/screen.png" -crop "110x16+$((mx + 494))+$((my + menubar + 274))" +repage "$work/row$1.png"; }
-shot
-row 1
+countdown_row="110x16+494+$((menubar + 274))"
+shot velmora_countdown_1.png "$main" "$countdown_row"
 sleep 2.2
-shot
-row 2
-keep "$main" velmora_after_trainer.png
-[ "$(compare -metric AE "$work/row1.png" "$work/row2.png" null: 2>&1 || true)" != 0 ] ||
+shot velmora_countdown_2.png "$main" "$countdown_row"
+shot velmora_after_trainer.png "$main"
+[ "$(pixels_differing "$artifacts/velmora_countdown_1.png" "$artifacts/velmora_countdown_2.png")" -gt 0 ] ||
     fail "the countdown does not run after the trainer"
 
 # A "75%" lifeline opens its hint window.
-click $((mx + 248 + 37)) $((my + menubar + 52))
-hint=$(window "75%") || fail "the \"75%\" window did not open"
+click_in "$main" $((248 + 37)) $((menubar + 52))
+hint=$(wait_window "75%") || abort "the \"75%\" window did not open"
 sleep 0.5
-shot
-keep "$hint" velmora_hint75.png
+shot velmora_hint75.png "$hint"
 
 # Opened again from the main window's new place, the trainer follows it there.
 xdotool windowactivate --sync "$main"
 open_trainer
 
-kill "$velmora" 2>/dev/null || true
-echo "velmora trainer end-to-end: passed"
+finish "velmora trainer end-to-end: passed"

@@ -1,0 +1,195 @@
+# Helpers shared by the end-to-end runs, which drive the real programs with xdotool on an X
+# display of their own. A run sources this file, calls begin_run and start_display (and
+# start_window_manager when it needs one), then works on a copy of the game folder in $work/game.
+# Everything here holds under "set -euo pipefail" as well as under plain "set -u".
+
+# begin_run GAME_DIR ARTIFACTS_DIR: the scratch folder $work, the failure count, and the cleanup
+# of both at exit.
+begin_run() {
+    game_dir=$(realpath "$1")
+    artifacts=$2
+    mkdir -p "$artifacts"
+    work=$(mktemp -d)
+    failures=0
+    xvfb_pid=
+    wm_pid=
+    game_pid=
+    trap end_run EXIT
+}
+
+# end_run: stops whatever the run started and removes its scratch folder.
+end_run() {
+    local pid
+    for pid in "$game_pid" "$wm_pid" "$xvfb_pid"; do
+        [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+
+# fail MESSAGE: reports a failed check and counts it; the run goes on.
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# abort MESSAGE: reports a failed check that the rest of the run depends on, and ends the run.
+abort() {
+    echo "FAIL: $*"
+    show_game_log
+    exit 1
+}
+
+# finish PASSED_MESSAGE: ends the run, failed if any check failed.
+finish() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures check(s) failed; screenshots in $artifacts"
+        show_game_log
+        exit 1
+    fi
+    echo "$1"
+}
+
+# show_game_log: what the program wrote, to tell why a check failed.
+show_game_log() {
+    [ ! -s "$work/game.log" ] || cat "$work/game.log"
+}
+
+# within SECONDS COMMAND...: retries the command every tenth of a second until it succeeds or the
+# time is over. Its output passes through, its errors do not.
+within() {
+    local tries=$(($1 * 10)) _
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# start_display: an Xvfb of 1280 x 1024 on a display number it finds free itself. The programs
+# draw on it through xcb and play their sounds to SDL's silent driver.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    within 5 test -s "$work/display" || abort "Xvfb did not start"
+    DISPLAY=:$(head -n1 "$work/display")
+    export DISPLAY QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+}
+
+# start_window_manager: openbox, for the runs whose windows are moved, minimised or framed (a bare
+# X server does none of that); waits until it manages the display.
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    within 5 window_manager_running || abort "openbox did not start"
+}
+
+# window_manager_running: whether a window manager has announced itself on the display.
+window_manager_running() {
+    [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]
+}
+
+# copy_game: a fresh copy of the game folder at $work/game, so the build's own files stay as they are.
+copy_game() {
+    rm -rf "$work/game"
+    cp -r "$game_dir" "$work/game"
+}
+
+# start_game PROGRAM [SECONDS]: runs the program in the copy, its output in $work/game.log; it is
+# killed after SECONDS (120 unless told) should it hang.
+start_game() {
+    (cd "$work/game" && exec timeout "${2:-120}" "./$1" >"$work/game.log" 2>&1) &
+    game_pid=$!
+}
+
+# stop_game: ends the program and waits for it.
+stop_game() {
+    [ -n "$game_pid" ] || return 0
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+}
+
+# game_running, game_stopped: whether the program started last still runs.
+game_running() { kill -0 "$game_pid" 2>/dev/null; }
+game_stopped() { ! game_running; }
+
+# game_ended SECONDS: waits for the program to end by itself and sets exit_code to its exit code;
+# fails if it still runs after SECONDS.
+game_ended() {
+    within "$1" game_stopped || return 1
+    # shellcheck disable=SC2034  # read by the caller
+    wait "$game_pid" && exit_code=0 || exit_code=$?
+    game_pid=
+}
+
+# windows TITLE: the ids of the visible windows whose whole title is TITLE, taken literally.
+windows() {
+    local pattern
+    pattern=$(printf '%s' "$1" | sed 's/[][()*+?.^$|{}\\]/\\&/g')
+    xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null || true
+}
+
+# visible TITLE: the id of a visible window with this title; fails if there is none.
+visible() {
+    local id
+    id=$(windows "$1" | head -n1)
+    [ -n "$id" ] || return 1
+    echo "$id"
+}
+
+# wait_window TITLE [SECONDS]: waits (10 s unless told) for a visible window with this title and
+# prints its id.
+wait_window() { within "${2:-10}" visible "$1"; }
+
+# hidden ID: whether the window is not shown (unmapped, minimised or destroyed).
+hidden() { [[ $(xwininfo -id "$1" 2>/dev/null) != *IsViewable* ]]; }
+
+# wait_gone ID [SECONDS]: waits (5 s unless told) until the window is no longer shown.
+wait_gone() { within "${2:-5}" hidden "$1"; }
+
+# geometry ID: "left top width height" of a window's client area as the X server places it, also
+# when a window manager has put it into a frame.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+# click_at X Y: a left click at a point of the screen, and time for the program to answer it.
+click_at() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.2
+    xdotool click 1
+    sleep 0.4
+}
+
+# click_in ID X Y: a left click at a point of the window's client area.
+click_in() {
+    local left top
+    read -r left top _ _ < <(geometry "$1")
+    click_at $((left + $2)) $((top + $3))
+}
+
+# shot FILE [WINDOW [CROP]]: a picture of the screen, of a window, or of the part WxH+X+Y of the
+# window, saved as FILE in the artifacts folder. A window no longer shown is refused here, since
+# import would wait for a window to be picked by hand.
+shot() {
+    if [ "${2:-root}" != root ] && hidden "$2"; then
+        fail "no screenshot $1: window $2 is not shown"
+        return
+    fi
+    import -window "${2:-root}" ${3:+-crop "$3"} +repage "$artifacts/$1" 2>/dev/null || fail "no screenshot $1"
+}
+
+# pixels_differing PICTURE PICTURE: how many pixels differ between two pictures of the same size.
+pixels_differing() {
+    { compare -metric AE "$1" "$2" null: 2>&1 >/dev/null || true; } | cut -d' ' -f1
+}
+
+# velmora_menu_bar ID: the height of the menu bar of Velmora's main window, whose client area of
+# 666 x 473 lies below it.
+velmora_menu_bar() {
+    local height
+    read -r _ _ _ height < <(geometry "$1")
+    echo $((height - 473))
+}
