@@ -3,6 +3,7 @@
 #include "text.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -22,6 +23,15 @@ void Button::setHint(const std::string& hint) { setToolTip(toScreen(hint)); }
 void Button::setDefaultButton() { setDefault(true); }
 
 void Button::setCancelButton() { setProperty("cancel", true); }
+
+void Button::keyPressEvent(QKeyEvent* event) {
+    // Outside a dialog a push button leaves Enter to its window; a focused one takes it itself.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
 
 SpeedButton::SpeedButton(QWidget* parent, int left, int top, int width, int height, const QImage& glyph)
     : QAbstractButton(parent) {

@@ -20,6 +20,9 @@ public:
     void setDefaultButton();
     void setCancelButton();
     std::function<void()> OnClick;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A flat-faced button that shows a picture; the colour of the picture's lower-left pixel is drawn

@@ -9,6 +9,8 @@
 
 #include "toolkit/text.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <map>
 
 using namespace velmora_testing;
@@ -152,6 +154,25 @@ TEST_F(LifelineTest, TheButtonsCarryTheirHintsAndTakeTheFocusInTheirOrder) {
     EXPECT_EQ(nextFocus(Form1->Button8), Form1->Button5);
     EXPECT_EQ(nextFocus(Form1->Button5), Form1->Button6);
     EXPECT_EQ(Form1->SpeedButton1->focusPolicy(), Qt::NoFocus);
+}
+
+// Enter or Space on a focused lifeline button uses the lifeline, as a click does.
+TEST_F(LifelineTest, EnterOrSpaceOnAFocusedButtonActsAsAClick) {
+    start(bank15());
+    const auto press = [](QWidget* button, Qt::Key key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(button, &down);
+        QApplication::sendEvent(button, &up);
+    };
+    press(Form1->Button8, Qt::Key_Return);
+    EXPECT_FALSE(Form1->Button8->isEnabled());
+    EXPECT_EQ(disabledPlaces().size(), 2u);
+    press(Form1->Button5, Qt::Key_Enter);
+    EXPECT_FALSE(Form1->Button5->isEnabled());
+    press(Form1->Button6, Qt::Key_Space);
+    EXPECT_FALSE(Form1->Button6->isEnabled());
+    EXPECT_TRUE(Form4->Visible());
 }
 
 }  // namespace
