@@ -4,6 +4,7 @@
 #include "text.h"
 #include "text_file.h"
 
+#include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -56,7 +57,12 @@ void Control::mousePressEvent(QMouseEvent* event) {
 void Control::mouseReleaseEvent(QMouseEvent* event) {
     const MouseButton button = toMouseButton(event->button());
     const bool inside = rect().contains(event->position().toPoint());
-    if (OnMouseUp) dispatch([&] { OnMouseUp(button); });
+    // Only the left button holds the mouse for its control: the release of another button belongs
+    // to the control under the pointer, if any, wherever the press began.
+    Control* const receiver = button == MouseButton::Left
+                                  ? this
+                                  : dynamic_cast<Control*>(QApplication::widgetAt(event->globalPosition().toPoint()));
+    if (receiver && receiver->OnMouseUp) dispatch([&] { receiver->OnMouseUp(button); });
     if (inside && button == MouseButton::Left) dispatch(OnClick);
 }
 

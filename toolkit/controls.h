@@ -22,7 +22,8 @@ QFont toQFont(const Font& font);
 enum class MouseButton { Left, Right, Middle };
 
 // A control placed in a window's client area, with the mouse events the games bind handlers to.
-// A press holds the mouse for the control until the release.
+// A left-button press holds the mouse for the control until the release; the release of another
+// button goes to the control under the pointer.
 class Control : public QWidget {
 public:
     explicit Control(QWidget* parent);

@@ -1,6 +1,7 @@
-// Pointer events as the picture buttons rely on them: a press holds the mouse for its control
-// until the release, with no enter or leave meanwhile; a label over a picture gets its own
-// events; a blocking wait leaves queued input for after the handler.
+// Pointer events as the picture buttons rely on them: a left press holds the mouse for its control
+// until the release, with no enter or leave meanwhile, while another button's release goes to the
+// control under the pointer; a label over a picture gets its own events; a blocking wait leaves
+// queued input for after the handler.
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 
@@ -9,6 +10,9 @@
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -58,6 +62,22 @@ TEST_F(MouseHoldTest, PressHoldsTheMouseUntilTheReleaseWherever) {
     send(QEvent::MouseButtonRelease, {250, 150}, Qt::LeftButton, Qt::NoButton);
     // The pointer's leave is told only once the mouse is let go.
     EXPECT_EQ(log, (std::vector<std::string>{"down picture", "up picture", "leave picture"}));
+}
+
+TEST_F(MouseHoldTest, AnotherButtonsReleaseGoesToTheControlUnderThePointer) {
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        log.clear();
+        // Pressed on the picture, released over the label standing on it, then over no control.
+        for (const QPoint end : {QPoint(32, 22), QPoint(250, 150)}) {
+            moveTo({15, 15});
+            send(QEvent::MouseButtonPress, {15, 15}, button, button);
+            moveTo(end, button);
+            send(QEvent::MouseButtonRelease, end, button, Qt::NoButton);
+        }
+        std::vector<std::string> ups;
+        std::copy_if(log.begin(), log.end(), std::back_inserter(ups), [](const std::string& e) { return e.starts_with("up"); });
+        EXPECT_EQ(ups, (std::vector<std::string>{"up label"})) << testing::PrintToString(log);
+    }
 }
 
 TEST(BlockingWait, LeavesQueuedEventsForAfterTheHandler) {
