@@ -122,7 +122,8 @@ void TForm1::judgeWrongAnswer(int letter) {
                        " баллов. Нажми \"Старт\" для начала новой игры."_cp);
     if (SoundOn) PlayEffect("fol.wav");
     Label1->repaintNow();
-    QuestionListFile.Close();
+    // A game whose Start stopped before its list was written has no list to close.
+    if (QuestionListFile.isOpen()) QuestionListFile.Close();
     GameActive = false;
     picture->LoadFromFile(look(letter, "3"));
     picture->repaintNow();

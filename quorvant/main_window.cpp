@@ -110,21 +110,26 @@ void TForm1::Image3MouseDown(tk::MouseButton) { Image3->LoadFromFile("images\\st
 
 void TForm1::Image3MouseUp(tk::MouseButton) {
     Image3->LoadFromFile("images\\start2.jpg");
-    FiftyAvailable = AudienceAvailable = PhoneAvailable = true;
+    // The game counts as running from here on, even when a lifeline look is missing and Start
+    // ends before anything is drawn.
+    const bool gameWasActive = GameActive;
+    GameActive = FiftyAvailable = AudienceAvailable = PhoneAvailable = true;
     Image10->LoadFromFile("images\\fifty.jpg");
     Image11->LoadFromFile("images\\tel.jpg");
     Image12->LoadFromFile("images\\piple.jpg");
     // The list of a running game is held open and cannot be deleted, so a Start during a game
     // ends here having only re-armed the lifelines. A list that cannot be deleted while no game
-    // runs ends Start the same way, before the game is marked running, so that no answer or stop
-    // ever meets a game without its list.
+    // runs ends Start the same way, leaving no game marked running, so that no answer or stop
+    // meets a game without its list.
     if (tk::FileExists("spisok.txt")) {
         tk::DeleteFile("spisok.txt");
-        if (tk::FileExists("spisok.txt")) return;
+        if (tk::FileExists("spisok.txt")) {
+            GameActive = gameWasActive;
+            return;
+        }
     }
     // From here a failing draw (a missing bank) leaves a game running on a list open for writing;
     // stop or a wrong answer closes it, and every Start meanwhile ends at the guard above.
-    GameActive = true;
     QuestionListFile.Assign("spisok.txt");
     QuestionListFile.Rewrite();
     DrawQuestionList();
@@ -147,7 +152,8 @@ void TForm1::Image9MouseDown(tk::MouseButton) { Image9->LoadFromFile("images\\ex
 void TForm1::Image9MouseUp(tk::MouseButton) {
     Image9->LoadFromFile("images\\exit2.jpg");
     if (!GameActive) return;
-    QuestionListFile.Close();
+    // A game whose Start stopped before its list was written has no list to close.
+    if (QuestionListFile.isOpen()) QuestionListFile.Close();
     Label1->setCaption("Чтож не хотите играть дальше - до свидания! Вы выиграли "_cp +
                        tk::IntToStr(ScoreLadder[AnsweredCount]) + " баллов."_cp);
     GameActive = false;

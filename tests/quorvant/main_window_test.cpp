@@ -155,12 +155,29 @@ TEST_F(MainWindow, AMissingBankIsReportedAndLeavesAGameThatStopEnds) {
     EXPECT_EQ(errors.messages.size(), 1u);
 }
 
-TEST_F(MainWindow, AMissingLookEndsStartBeforeAnyGame) {
-    std::filesystem::remove("images/start2.jpg");
+TEST_F(MainWindow, AMissingLookEndsStartWhereItIsLoaded) {
+    std::filesystem::rename("images/start2.jpg", "images/start2.kept");
     start();
     EXPECT_EQ(errors.messages.size(), 1u);
     EXPECT_FALSE(form().GameActive);
     EXPECT_FALSE(std::filesystem::exists("spisok.txt"));
+
+    // A missing lifeline look comes after the game and its lifelines are marked: nothing is drawn.
+    std::filesystem::rename("images/start2.kept", "images/start2.jpg");
+    std::filesystem::remove("images/tel.jpg");
+    form().FiftyAvailable = form().AudienceAvailable = form().PhoneAvailable = false;
+    start();
+    EXPECT_EQ(errors.messages.size(), 2u);
+    EXPECT_TRUE(form().GameActive);
+    EXPECT_TRUE(form().FiftyAvailable && form().AudienceAvailable && form().PhoneAvailable);
+    EXPECT_EQ(lookOf(form().Image10), "images\\fifty.jpg");
+    EXPECT_FALSE(std::filesystem::exists("spisok.txt"));
+    EXPECT_EQ(form().Label6->caption(), " Для  начала  игры  нажми \"Старт\""_cp);
+
+    // Such a game has no list: stop still ends it, without an error.
+    form().Image9MouseUp(tk::MouseButton::Left);
+    EXPECT_EQ(errors.messages.size(), 2u);
+    EXPECT_FALSE(form().GameActive);
 }
 
 }  // namespace
