@@ -7,4 +7,5 @@ target_sources(velmora_bank_fuzzer PRIVATE ${CMAKE_SOURCE_DIR}/velmora/question_
 add_fuzzer(velmora_stat_fuzzer ${CMAKE_CURRENT_LIST_DIR}/velmora_stat_fuzzer.cpp 2000 velmora_core)
 target_sources(velmora_stat_fuzzer PRIVATE ${CMAKE_SOURCE_DIR}/velmora/statistics.cpp
                                            ${CMAKE_SOURCE_DIR}/toolkit/convert.cpp
-                                           ${CMAKE_SOURCE_DIR}/toolkit/text_file.cpp)
+                                           ${CMAKE_SOURCE_DIR}/toolkit/text_file.cpp
+                                           ${CMAKE_SOURCE_DIR}/toolkit/file_replacement.cpp)

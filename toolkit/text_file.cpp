@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <set>
 #include <utility>
-#include <unistd.h>
 #include <sys/stat.h>
 
 namespace tk {
@@ -44,18 +43,17 @@ std::string nativePath(const std::string& path) {
 TextFile::~TextFile() {
     if (!file_) return;
     std::fclose(file_);
-    if (!tempName_.empty()) std::remove(tempName_.c_str());
-    else forgetHeldOpen(name_);
+    forgetHeldOpen(name_);
 }
 
 void TextFile::Assign(const std::string& name) { name_ = nativePath(name); }
 
 void TextFile::fail(const char* what, int error) const {
-    throw Error(std::string(what) + " \"" + name_ + "\": " + std::strerror(error));
+    throw fileError(what, name_, error);
 }
 
 void TextFile::Reset() {
-    if (file_) Close();
+    if (isOpen()) Close();
     std::FILE* file = std::fopen(name_.c_str(), "rb");
     if (!file) fail("Cannot open file", errno);
     struct stat info {};
@@ -72,7 +70,7 @@ void TextFile::Reset() {
 }
 
 void TextFile::Rewrite() {
-    if (file_) Close();
+    if (isOpen()) Close();
     file_ = std::fopen(name_.c_str(), "wb");
     if (!file_) fail("Cannot create file", errno);
     writing_ = true;
@@ -80,44 +78,26 @@ void TextFile::Rewrite() {
 }
 
 void TextFile::RewriteAtomically() {
-    if (file_) Close();
-    if (access(name_.c_str(), F_OK) == 0 && access(name_.c_str(), W_OK) != 0) fail("Cannot create file", errno);
-    std::string pattern = name_ + ".XXXXXX";
-    const int descriptor = mkstemp(pattern.data());
-    if (descriptor < 0) fail("Cannot create file", errno);
-    file_ = fdopen(descriptor, "wb");
-    if (!file_) {
-        const int error = errno;
-        ::close(descriptor);
-        std::remove(pattern.c_str());
-        fail("Cannot create file", error);
-    }
-    tempName_ = pattern;
-    writing_ = true;
+    if (isOpen()) Close();
+    replacement_.emplace(name_);
 }
 
 void TextFile::Close() {
+    if (replacement_) {
+        std::optional<FileReplacement> replacement = std::exchange(replacement_, std::nullopt);
+        replacement->commit();
+        return;
+    }
     if (!file_) fail("Cannot close file", EBADF);
     std::FILE* file = std::exchange(file_, nullptr);
-    if (tempName_.empty()) forgetHeldOpen(name_);
+    forgetHeldOpen(name_);
     if (!writing_) {
         if (std::fclose(file) != 0) fail("Cannot close file", errno);
         return;
     }
-    const std::string temp = std::exchange(tempName_, {});
     int error = 0;
-    if (std::fflush(file) != 0 || (!temp.empty() && fsync(fileno(file)) != 0)) error = errno;
+    if (std::fflush(file) != 0) error = errno;
     if (std::fclose(file) != 0 && !error) error = errno;
-    if (!temp.empty()) {
-        if (!error) {
-            // mkstemp creates the file readable by its owner only; give it the usual permissions.
-            const mode_t mask = umask(0);
-            umask(mask);
-            chmod(temp.c_str(), 0666 & ~mask);
-            if (std::rename(temp.c_str(), name_.c_str()) != 0) error = errno;
-        }
-        if (error) std::remove(temp.c_str());
-    }
     if (error) fail("Cannot write file", error);
 }
 
@@ -166,6 +146,10 @@ std::string TextFile::ReadLine() {
 }
 
 void TextFile::WriteLine(const std::string& line) {
+    if (replacement_) {
+        replacement_->append(line + "\r\n");
+        return;
+    }
     if (!file_ || !writing_) fail("Cannot write file", EBADF);
     if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fwrite("\r\n", 1, 2, file_) != 2)
         fail("Cannot write file", errno);

@@ -2,7 +2,10 @@
 // Line-oriented text files as the games use them. Lines are written with CR LF; on reading, LF
 // ends a line and CR bytes are dropped; reading past the last line gives an empty line. Every
 // failing open, read, write and close throws tk::Error naming the file and the cause.
+#include "file_replacement.h"
+
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,12 +26,12 @@ public:
 
     void Reset();    // open for reading, from the start
     void Rewrite();  // create anew, empty, for writing
-    // Like Rewrite, but the lines go to a temporary file in the same folder that Close flushes to
-    // disk and renames over the old file, so a crash or a full disk never leaves it half written.
+    // Like Rewrite, but the lines are kept until Close puts them in place whole (FileReplacement),
+    // so a crash or a full disk never leaves the file half written.
     void RewriteAtomically();
     void Close();
 
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return file_ != nullptr || replacement_.has_value(); }
     bool Eof();
     std::string ReadLine();
     void WriteLine(const std::string& line);
@@ -38,8 +41,8 @@ private:
     bool fill();
 
     std::string name_;
-    std::string tempName_;
     std::FILE* file_ = nullptr;
+    std::optional<FileReplacement> replacement_;
     bool writing_ = false;
     bool ctrlZEndsFile_ = false;
     std::vector<char> buffer_;

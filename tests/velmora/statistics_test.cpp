@@ -2,12 +2,15 @@
 // shown by the statistics window; and what each kind of bad file leaves behind.
 #include "game_fixture.h"
 
+#include "tests/support/child_process.h"
+
 #include "velmora/correct_answer_window.h"
 #include "velmora/main_window.h"
 #include "velmora/statistics.h"
 
 #include <gmock/gmock.h>
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace velmora_testing;
 using testing::HasSubstr;
@@ -154,6 +157,42 @@ TEST_F(StatisticsTest, TheStatisticsWindowShowsTheCountsOfTheMomentItOpened) {
     Form6->Hide();
     Form1->N3Click();
     EXPECT_EQ(shownCount(16), "100");
+}
+
+TEST_F(StatisticsTest, ALinkedStatTxtCountsInTheFileItNamesAndStaysALink) {
+    start(bank15(), false);
+    std::filesystem::create_directory("saved");
+    folder.write("saved/stat.txt", zeroStats());
+    std::filesystem::create_symlink("saved/stat.txt", "stat.txt");
+    loseAt(2);
+    loseAt(2);
+    win();
+    EXPECT_TRUE(std::filesystem::is_symlink("stat.txt"));
+    EXPECT_EQ(folder.read("saved/stat.txt"), statFile({0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+// A shared install: the game folder is someone else's, stat.txt the player's. The game is played
+// in a child process with a player's rights; it answers with the number of error boxes shown.
+TEST_F(StatisticsTest, ASharedInstallWhoseFolderTakesNoNewFileStillCounts) {
+    start(bank15());
+    chmod("stat.txt", 0666);
+    chmod(folder.path().c_str(), 0555);
+    const auto playAsPlayer = [this](int lostAt) {
+        return testing_support::waitChild(testing_support::startChild([&] {
+            if (!testing_support::dropRoot()) return 99;
+            loseAt(lostAt);
+            return static_cast<int>(errors.messages.size());
+        }));
+    };
+    EXPECT_EQ(playAsPlayer(3), 0);
+    EXPECT_EQ(statLines()[2], "1");
+    EXPECT_EQ(playAsPlayer(3), 0);  // the parent's tally was never loaded: it reads the file afresh
+    EXPECT_EQ(statLines()[2], "2");
+    // A stat.txt that the player may not write still fails as before.
+    chmod("stat.txt", 0444);
+    EXPECT_EQ(playAsPlayer(3), 1);
+    EXPECT_EQ(statLines()[2], "2");
 }
 
 }  // namespace
