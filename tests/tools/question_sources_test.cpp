@@ -103,13 +103,16 @@ std::vector<Question> velmoraGame() {
     return game;
 }
 
+// Quorvant's sources and the blocks each is cut into.
+const std::pair<std::string, int> quorvantSources[] = {{"quorvant/questions_bank0.txt", 5},
+                                                       {"quorvant/questions_bank.txt", 10}};
+
 // Quorvant draws one question from each of 5 equal blocks of bank0 and then of 10 of bank; a
 // block holds the file's length divided by the blocks, rounded.
 std::vector<Question> quorvantGame() {
     std::vector<Question> game;
     int firstBlock = 1;
-    for (const auto& [file, blocks] : {std::pair<std::string, int>{"quorvant/questions_bank0.txt", 5},
-                                       std::pair<std::string, int>{"quorvant/questions_bank.txt", 10}}) {
+    for (const auto& [file, blocks] : quorvantSources) {
         auto records = questions::quorvantRecords(shippedSource(file), file);
         const auto perBlock = static_cast<std::size_t>(std::nearbyint(double(records.size()) / blocks));
         records.resize(std::min(records.size(), perBlock * blocks));  // the rest is never drawn
@@ -374,6 +377,12 @@ TEST(NumbersIn, DigitsAndRussianNumberWords) {
 TEST(QuestionSources, NoQuestionNamesTheRightAnswerOfAnotherPlace) {
     for (const auto& game : {velmoraGame(), quorvantGame()})
         for (const std::string& fault : answersGivenAway(game)) ADD_FAILURE() << fault;
+}
+
+// A question past the last whole block would never be drawn.
+TEST(QuestionSources, QuorvantBlocksTakeEveryQuestion) {
+    for (const auto& [file, blocks] : quorvantSources)
+        EXPECT_EQ(questions::quorvantRecords(shippedSource(file), file).size() % blocks, 0u) << file;
 }
 
 // If the right number were seldom the smallest or the largest of the four, a player could drop
