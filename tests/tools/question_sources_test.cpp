@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QStringDecoder>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <tuple>
 #include <string>
+#include <utility>
 #include <vector>
 
 using questions::SourceError;
@@ -54,6 +62,205 @@ std::string quorvantError(const std::string& source) { return errorOf(questions:
 
 const std::string quorvantRecord =
     "Q: Столица Франции?\nI: подсказка\nA: Лион\nB: Париж\nC: Ницца\nD: Марсель\nR: B\n";
+
+// One question of a game and its place: Velmora's level or Quorvant's block, of which one question
+// each comes into a game.
+struct Question {
+    std::string where;  // "FILE:LINE"
+    int place = 0;
+    QString text;
+    std::vector<QString> answers;
+    int right = 0;
+};
+
+QString unicode(const std::string& cp1251) {
+    QStringDecoder decoder("windows-1251");
+    return decoder(QByteArrayView(cp1251.data(), static_cast<qsizetype>(cp1251.size())));
+}
+
+// Places the records of one source from `firstPlace` on, `perPlace` records each.
+void addQuestions(std::vector<Question>& game, const std::vector<questions::Record>& records, const std::string& file,
+                  int firstPlace, std::size_t perPlace) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const questions::Record& r = records[i];
+        Question q{file + ":" + std::to_string(r.line), r.level > 0 ? r.level : firstPlace + int(i / perPlace),
+                   unicode(r.question), {}, r.right};
+        for (const std::string& answer : r.answers) q.answers.push_back(unicode(answer));
+        game.push_back(std::move(q));
+    }
+}
+
+std::string shippedSource(const std::string& name) {
+    std::ifstream in(std::string(QUESTION_SOURCES_DIR) + "/" + name, std::ios::binary);
+    EXPECT_TRUE(in) << name;
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<Question> velmoraGame() {
+    const std::string file = "velmora/questions.txt";
+    std::vector<Question> game;
+    addQuestions(game, questions::velmoraRecords(shippedSource(file), file), file, 0, 1);
+    return game;
+}
+
+// Quorvant's sources and the blocks each is cut into.
+const std::pair<std::string, int> quorvantSources[] = {{"quorvant/questions_bank0.txt", 5},
+                                                       {"quorvant/questions_bank.txt", 10}};
+
+// Quorvant draws one question from each of 5 equal blocks of bank0 and then of 10 of bank; a
+// block holds the file's length divided by the blocks, rounded.
+std::vector<Question> quorvantGame() {
+    std::vector<Question> game;
+    int firstBlock = 1;
+    for (const auto& [file, blocks] : quorvantSources) {
+        auto records = questions::quorvantRecords(shippedSource(file), file);
+        const auto perBlock = static_cast<std::size_t>(std::nearbyint(double(records.size()) / blocks));
+        records.resize(std::min(records.size(), perBlock * blocks));  // the rest is never drawn
+        addQuestions(game, records, file, firstBlock, perBlock);
+        firstBlock += blocks;
+    }
+    return game;
+}
+
+std::vector<QString> wordsOf(const QString& text) {
+    std::vector<QString> words;
+    QString word;
+    for (const QChar c : text + u' ') {
+        if (c.isLetterOrNumber()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words.push_back(word);
+            word.clear();
+        }
+    }
+    return words;
+}
+
+QString folded(const QString& word) { return word.toLower().replace(u'ё', u'е'); }
+
+// A name begins with a capital or is a number. A question's first word is capitalized as the
+// sentence's beginning only, so it names nothing.
+std::vector<QString> namesIn(const QString& question) {
+    std::vector<QString> names;
+    const std::vector<QString> words = wordsOf(question);
+    for (std::size_t i = 1; i < words.size(); ++i)
+        if (words[i][0].isUpper() || words[i][0].isDigit()) names.push_back(words[i]);
+    return names;
+}
+
+// The part of a name that its case forms share: without one closing vowel, й or ь, so that
+// "Лазарь", "Лазаря" and "Лазарем" all begin with "лазар".
+QString stemOf(const QString& name) {
+    QString stem = folded(name);
+    if (stem.size() > 3 && QStringLiteral("аеиоуыэюяйь").contains(stem.back())) stem.chop(1);
+    return stem;
+}
+
+// Whether `name` is a case form of `stem`: the stem and an ending of at most three of the letters
+// that Russian endings are made of. Numbers must match whole.
+bool isFormOf(const QString& name, const QString& stem) {
+    const QString word = folded(name);
+    if (stem[0].isDigit()) return word == stem;
+    if (!word.startsWith(stem) || word.size() - stem.size() > 3) return false;
+    for (qsizetype i = stem.size(); i < word.size(); ++i)
+        if (!QStringLiteral("аеиоуыэюяйьмхв").contains(word[i])) return false;
+    return true;
+}
+
+// A name that more questions than this mention is one every player meets throughout a game
+// (Moses, Jesus, Russia), and naming it tells nothing about a question it answers.
+constexpr int RareNameMentions = 2;
+
+// Every question that names a rare name from the right answer of a question at another place,
+// worded for the author.
+std::vector<std::string> answersGivenAway(const std::vector<Question>& game) {
+    std::vector<std::string> faults;
+    for (const Question& answered : game) {
+        for (const QString& word : wordsOf(answered.answers[answered.right])) {
+            if (!(word[0].isUpper() && word.size() >= 3) && !word[0].isDigit()) continue;
+            const QString stem = stemOf(word);
+            std::vector<const Question*> naming;
+            for (const Question& q : game)
+                for (const QString& name : namesIn(q.text))
+                    if (isFormOf(name, stem)) {
+                        naming.push_back(&q);
+                        break;
+                    }
+            if (naming.size() > RareNameMentions) continue;
+            for (const Question* q : naming)
+                if (q->place != answered.place)
+                    faults.push_back(q->where + " names \"" + word.toStdString() + "\", the right answer of " +
+                                     answered.where);
+        }
+    }
+    return faults;
+}
+
+// The numbers an answer gives, in order: digit runs, or Russian number words, which add up
+// ("сто сорок четыре") and may be multiplied ("тысяч").
+std::vector<long> numbersIn(const QString& answer) {
+    // Stems of the number words, with how many letters may follow; the longest that fits counts.
+    static const std::vector<std::tuple<QString, long, int>> numberWords = {
+        {"один", 1, 4}, {"одн", 1, 3}, {"перв", 1, 4}, {"два", 2, 0}, {"две", 2, 0}, {"двух", 2, 0},
+        {"втор", 2, 4}, {"три", 3, 0}, {"трех", 3, 0}, {"трем", 3, 0}, {"трет", 3, 4}, {"четыр", 4, 3},
+        {"четверт", 4, 4}, {"пят", 5, 4}, {"шест", 6, 4}, {"сем", 7, 2}, {"седьм", 7, 4}, {"восем", 8, 2},
+        {"восьм", 8, 4}, {"девят", 9, 4}, {"десят", 10, 4}, {"одиннадцат", 11, 4}, {"двенадцат", 12, 4},
+        {"тринадцат", 13, 4}, {"четырнадцат", 14, 4}, {"пятнадцат", 15, 4}, {"шестнадцат", 16, 4},
+        {"семнадцат", 17, 4}, {"восемнадцат", 18, 4}, {"девятнадцат", 19, 4}, {"двадцат", 20, 4},
+        {"тридцат", 30, 4}, {"сорок", 40, 4}, {"пятьдесят", 50, 0}, {"пятидесят", 50, 1},
+        {"шестьдесят", 60, 0}, {"шестидесят", 60, 1}, {"семьдесят", 70, 0}, {"семидесят", 70, 1},
+        {"восемьдесят", 80, 0}, {"девяност", 90, 3}, {"сто", 100, 0}, {"ста", 100, 0}, {"двест", 200, 1},
+        {"двухсот", 200, 0}, {"трист", 300, 1}, {"трехсот", 300, 0}, {"четырест", 400, 1},
+        {"пятьсот", 500, 0}, {"пятисот", 500, 0}, {"шестьсот", 600, 0}, {"семьсот", 700, 0},
+        {"восемьсот", 800, 0}, {"девятьсот", 900, 0}, {"девятисот", 900, 0}};
+    std::vector<long> numbers;
+    long group = 0;
+    const auto endGroup = [&] {
+        if (group > 0) numbers.push_back(group);
+        group = 0;
+    };
+    for (const QString& raw : wordsOf(answer)) {
+        const QString word = folded(raw);
+        if (word[0].isDigit()) {
+            endGroup();
+            numbers.push_back(word.toLong());
+            continue;
+        }
+        if (group > 0 && word.startsWith(u"тысяч")) {
+            group *= 1000;
+            continue;
+        }
+        long value = 0;
+        qsizetype longest = 0;
+        for (const auto& [stem, number, rest] : numberWords)
+            if (word.startsWith(stem) && word.size() - stem.size() <= rest && stem.size() > longest) {
+                value = number;
+                longest = stem.size();
+            }
+        if (value > 0) {
+            group += value;
+        } else {
+            endGroup();
+        }
+    }
+    endGroup();
+    return numbers;
+}
+
+// The right number's rank among the four options (0 the smallest, 3 the largest), or -1 for a
+// question whose options are not four different numbers.
+int rightNumberRank(const Question& q) {
+    std::vector<std::vector<long>> numbers;
+    for (const QString& answer : q.answers) numbers.push_back(numbersIn(answer));
+    int rank = 0;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (numbers[i].empty()) return -1;
+        for (std::size_t j = 0; j < i; ++j)
+            if (numbers[i] == numbers[j]) return -1;
+        if (numbers[i] < numbers[q.right]) ++rank;
+    }
+    return rank;
+}
 
 }  // namespace
 
@@ -126,4 +333,72 @@ TEST(QuorvantBank, FaultsNameTheFileAndLine) {
 
 TEST(FirstStatistics, SixteenZeroLines) {
     EXPECT_EQ(crLfLines(questions::firstStatistics()), std::vector<std::string>(16, "0"));
+}
+
+TEST(AnswersGivenAway, ARareNameFromAnAnswerAtAnotherPlace) {
+    const auto question = [](int place, const char* text, const char* right) {
+        return Question{"q" + std::to_string(place), place, QString::fromUtf8(text), {QString::fromUtf8(right)}, 0};
+    };
+    // Another case form, and a number, each named once at another place.
+    EXPECT_EQ(answersGivenAway({question(4, "Кого воскресил Иисус?", "Лазаря"),
+                                question(6, "Где жил Лазарь?", "В Вифании"),
+                                question(9, "Как звали собаку, полетевшую в 1957 году?", "Лайка"),
+                                question(11, "Когда запустили первый спутник?", "1957")}),
+              (std::vector<std::string>{"q6 names \"Лазаря\", the right answer of q4",
+                                        "q9 names \"1957\", the right answer of q11"}));
+    // Questions at one place never meet in a game; a sentence's first word names nothing; a name
+    // that merely begins like the answer is another name.
+    EXPECT_EQ(answersGivenAway({question(4, "Кого воскресил Иисус?", "Лазаря"),
+                                question(4, "Где жил Лазарь?", "В Вифании"),
+                                question(5, "Аврам вышел из Ура?", "Да"),
+                                question(6, "Как Бог назвал Аврама?", "Аврам"),
+                                question(7, "Кто отец Авраама?", "Фарра")}),
+              std::vector<std::string>{});
+    // A name that many questions mention is common ground.
+    std::vector<Question> game{question(1, "Кто вывел израильтян из Египта?", "Моисей")};
+    for (int place = 2; place <= 4; ++place) game.push_back(question(place, "Куда пошёл Моисей?", "На гору"));
+    EXPECT_EQ(answersGivenAway(game), std::vector<std::string>{});
+}
+
+TEST(NumbersIn, DigitsAndRussianNumberWords) {
+    EXPECT_EQ(numbersIn("42 км 195 м"), (std::vector<long>{42, 195}));
+    EXPECT_EQ(numbersIn("Сто сорок четыре тысячи"), std::vector<long>{144000});
+    EXPECT_EQ(numbersIn("Около трёх тысяч"), std::vector<long>{3000});
+    EXPECT_EQ(numbersIn("Около ста двадцати"), std::vector<long>{120});
+    EXPECT_EQ(numbersIn("Девятьсот шестьдесят девять"), std::vector<long>{969});
+    EXPECT_EQ(numbersIn("Семь лет и шесть месяцев"), (std::vector<long>{7, 6}));
+    EXPECT_EQ(numbersIn("В пятнадцатый"), std::vector<long>{15});
+    EXPECT_EQ(numbersIn("Семи"), std::vector<long>{7});
+    EXPECT_TRUE(numbersIn("Ослиной челюстью").empty());
+    EXPECT_TRUE(numbersIn("Статир").empty());
+    EXPECT_TRUE(numbersIn("Семаия").empty());
+}
+
+TEST(QuestionSources, NoQuestionNamesTheRightAnswerOfAnotherPlace) {
+    for (const auto& game : {velmoraGame(), quorvantGame()})
+        for (const std::string& fault : answersGivenAway(game)) ADD_FAILURE() << fault;
+}
+
+// A question past the last whole block would never be drawn.
+TEST(QuestionSources, QuorvantBlocksTakeEveryQuestion) {
+    for (const auto& [file, blocks] : quorvantSources)
+        EXPECT_EQ(questions::quorvantRecords(shippedSource(file), file).size() % blocks, 0u) << file;
+}
+
+// If the right number were seldom the smallest or the largest of the four, a player could drop
+// the extremes unseen; each rank comes up about as often as the others in a game's questions.
+TEST(QuestionSources, RightNumbersTakeEveryRankAboutEquallyOften) {
+    for (const auto& game : {velmoraGame(), quorvantGame()}) {
+        int ranks[4] = {};
+        int numeric = 0;
+        for (const Question& q : game)
+            if (const int rank = rightNumberRank(q); rank >= 0) {
+                ++ranks[rank];
+                ++numeric;
+            }
+        EXPECT_GE(numeric, 20) << game.front().where;
+        for (int rank = 0; rank < 4; ++rank)
+            EXPECT_NEAR(ranks[rank], numeric / 4.0, numeric / 10.0 + 1)
+                << game.front().where << ": rank " << rank << " of " << numeric << " numeric questions";
+    }
 }

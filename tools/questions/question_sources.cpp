@@ -105,13 +105,13 @@ private:
 
 }  // namespace
 
-std::string velmoraBank(std::string_view text, const std::string& fileName) {
+std::vector<Record> velmoraRecords(std::string_view text, const std::string& fileName) {
     Source source(text, fileName);
-    std::string bank;
+    std::vector<Record> records;
     int level = 0;
-    int records = 0;  // in the current level
+    int inLevel = 0;  // records in the current level
     const auto endLevel = [&](int lineNumber) {
-        if (level > 0 && records == 0)
+        if (level > 0 && inLevel == 0)
             source.fail(lineNumber, "level " + std::to_string(level) + " has no question");
     };
     while (!source.atEnd()) {
@@ -122,7 +122,7 @@ std::string velmoraBank(std::string_view text, const std::string& fileName) {
             if (line.text != std::to_string(level + 1))
                 source.fail(line.number, "expected the heading \"== " + std::to_string(level + 1) + "\"");
             ++level;
-            records = 0;
+            inLevel = 0;
             source.skip();
             continue;
         }
@@ -131,18 +131,28 @@ std::string velmoraBank(std::string_view text, const std::string& fileName) {
             source.fail(line.number, "\"" + written(line.tag) + "\" outside a record (Q:, R: and three W:)");
         const Field question = source.take("Q");
         source.checkUnique(question);
-        bank += question.text + CrLf + source.take("R").text + CrLf;
-        for (int i = 0; i < 3; ++i) bank += source.take("W").text + CrLf;
-        bank += std::to_string(level) + CrLf;
-        ++records;
+        Record record{question.line, level, question.text, {}, {source.take("R").text}, 0};
+        for (int i = 0; i < 3; ++i) record.answers.push_back(source.take("W").text);
+        records.push_back(std::move(record));
+        ++inLevel;
     }
     endLevel(source.lastLine());
     if (level != VelmoraLevels)
         source.fail(source.lastLine(), "expected 15 levels, found " + std::to_string(level));
+    return records;
+}
+
+std::string velmoraBank(std::string_view text, const std::string& fileName) {
+    std::string bank;
+    for (const Record& record : velmoraRecords(text, fileName)) {
+        bank += record.question + CrLf;
+        for (const std::string& answer : record.answers) bank += answer + CrLf;
+        bank += std::to_string(record.level) + CrLf;
+    }
     return bank;
 }
 
-std::string quorvantBank(std::string_view text, const std::string& fileName) {
+std::vector<Record> quorvantRecords(std::string_view text, const std::string& fileName) {
     Source source(text, fileName);
     // Every text becomes a field ended by '*', so it must not hold one.
     const auto field = [&](const std::string& tag, bool mayBeEmpty = false) {
@@ -151,28 +161,37 @@ std::string quorvantBank(std::string_view text, const std::string& fileName) {
             source.fail(f.line, "'*' ends a field and cannot stand in a text");
         return f;
     };
-    std::string bank;
+    std::vector<Record> records;
     while (!source.atEnd()) {
         const SourceLine& line = source.peek();
         if (line.tag != "Q")
             source.fail(line.number, "\"" + written(line.tag) + "\" outside a record (Q:, I:, A: to D:, R:)");
         const Field question = field("Q");
         source.checkUnique(question);
-        const bool hasSecond = !source.atEnd() && source.peek().tag == "I";
-        std::string stored = question.text + "*" + (hasSecond ? field("I", true).text : "") + "*";
-        Field answers[4];
+        Record record{question.line, 0, question.text, {}, {}, 0};
+        if (!source.atEnd() && source.peek().tag == "I") record.stored = field("I", true).text;
         for (int i = 0; i < 4; ++i) {
-            answers[i] = field(std::string(1, char('A' + i)));
-            if (answers[i].text.starts_with('#'))
-                source.fail(answers[i].line, "an answer cannot begin with '#'");
+            const Field answer = field(std::string(1, char('A' + i)));
+            if (answer.text.starts_with('#')) source.fail(answer.line, "an answer cannot begin with '#'");
+            record.answers.push_back(answer.text);
         }
         const Field right = source.take("R");
         if (right.text.size() != 1 || right.text[0] < 'A' || right.text[0] > 'D')
             source.fail(right.line, "\"R:\" names one letter, A to D");
-        for (int i = 0; i < 4; ++i) stored += (right.text[0] == 'A' + i ? "#" : "") + answers[i].text + "*";
+        record.right = right.text[0] - 'A';
+        records.push_back(std::move(record));
+    }
+    if (records.empty()) source.fail(source.lastLine(), "no question");
+    return records;
+}
+
+std::string quorvantBank(std::string_view text, const std::string& fileName) {
+    std::string bank;
+    for (const Record& record : quorvantRecords(text, fileName)) {
+        std::string stored = record.question + "*" + record.stored + "*";
+        for (int i = 0; i < 4; ++i) stored += (i == record.right ? "#" : "") + record.answers[i] + "*";
         bank += scramble(stored) + CrLf;
     }
-    if (bank.empty()) source.fail(source.lastLine(), "no question");
     return bank;
 }
 
