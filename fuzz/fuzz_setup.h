@@ -1,6 +1,9 @@
 #pragma once
 // What a fuzzer sets up once in LLVMFuzzerInitialize: a temporary folder of its own to work in, a
-// corpus of seeds, and flags of its own added to the command line before libFuzzer reads it.
+// corpus of seeds, flags of its own added to the command line before libFuzzer reads it, and for
+// the fuzzers that drive windows, the application on the offscreen platform.
+#include "toolkit/application.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +45,24 @@ inline void addArguments(int* argc, char*** argv, std::initializer_list<std::str
     *argc = static_cast<int>(arguments.size());
     arguments.push_back(nullptr);
     *argv = arguments.data();
+}
+
+// The error box of a fuzzer: it keeps the messages for the checks.
+class RecordingErrorBox : public tk::ErrorBox {
+public:
+    void show(const std::string& message) override { messages.push_back(message); }
+    std::vector<std::string> messages;
+};
+
+// Starts the application on the offscreen platform with a recording error box, for the whole run;
+// call after the last addArguments.
+inline RecordingErrorBox& startApplication(int* argc, char*** argv, const std::string& name) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QT_LOGGING_RULES", "default.warning=false", 0);  // the offscreen platform's notes on raising
+    new tk::Application(*argc, *argv, name);
+    static RecordingErrorBox errors;
+    tk::setErrorBox(&errors);
+    return errors;
 }
 
 }  // namespace fuzz_setup

@@ -7,7 +7,6 @@
 #include "velmora/statistics.h"
 #include "velmora/windows.h"
 
-#include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/random.h"
 
@@ -21,13 +20,7 @@
 
 namespace {
 
-class RecordingErrorBox : public tk::ErrorBox {
-public:
-    void show(const std::string& message) override { messages.push_back(message); }
-    std::vector<std::string> messages;
-};
-
-RecordingErrorBox* errors = nullptr;
+fuzz_setup::RecordingErrorBox* errors = nullptr;
 
 void writeFile(const char* name, const std::string& bytes) {
     std::ofstream(name, std::ios::binary) << bytes;
@@ -67,12 +60,7 @@ bool isDecimal(const std::string& text) {
 
 }  // namespace
 
-// The font configuration library keeps a few blocks for good when text is first laid out.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("QT_LOGGING_RULES", "default.warning=false", 0);  // the offscreen platform's notes on raising
     fuzz_setup::enterTempFolder("velmora_stat");
     // Qt keeps memory across a show and hide (caches, the native window made anew), which the
     // check after each input would take for a leak, scanning the whole heap every time; the check
@@ -83,9 +71,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
         bank += "Q\r\nR\r\nW\r\nW\r\nW\r\nK" + std::to_string(n) + "\r\n";
     writeFile(BankFileName, bank);
     tk::setSeedSource([] { return 1u; });
-    new tk::Application(*argc, *argv, "velmora_stat_fuzzer");
-    errors = new RecordingErrorBox;
-    tk::setErrorBox(errors);
+    errors = &fuzz_setup::startApplication(argc, argv, "velmora_stat_fuzzer");
     static const auto windows = createWindows();  // for the whole run, as in the program
     // A first showing of each window with a good tally: the set-up works, and what Qt sets up
     // once is done before the first input.
