@@ -80,6 +80,24 @@ TEST_F(MainWindow, StartDuringAGameOnlyReArmsTheLifelines) {
     EXPECT_EQ(form().Label6->caption(), "Вопрос № 3"_cp);
 }
 
+TEST_F(MainWindow, StartDuringAGameWhoseListWasRemovedOnDiskLeavesTheGameAsItIs) {
+    start();
+    answerRight();
+    const auto question = form().Label1->caption();
+    std::filesystem::remove("spisok.txt");  // by another program, while the game holds it open
+    start();
+    EXPECT_FALSE(std::filesystem::exists("spisok.txt"));
+    EXPECT_EQ(form().Label1->caption(), question);
+    EXPECT_EQ(form().AnsweredCount, 1);
+    EXPECT_TRUE(form().GameActive);
+    answerRight();  // the game reads on from the list it holds
+    EXPECT_EQ(form().Label6->caption(), "Вопрос № 3"_cp);
+    stop();
+    start();  // closed now, so the list is gone and a new one is drawn
+    EXPECT_EQ(splitLines(list()).size(), 15u);
+    EXPECT_EQ(form().AnsweredCount, 0);
+}
+
 TEST_F(MainWindow, PrizeBarStartsAt301AndAfterAGameWithRightAnswersAt300) {
     start();
     answerWrong();
