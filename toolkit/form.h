@@ -18,6 +18,7 @@ class MainMenu;
 class Form : public QWidget {
 public:
     explicit Form(const std::string& caption);
+    ~Form() override;
 
     // The area the controls are placed in (below the menu bar, if any).
     QWidget* client() const { return client_; }
@@ -56,6 +57,8 @@ public:
 
     std::function<void()> OnShow;
     std::function<void()> OnHide;
+    // Runs when the window becomes the program's active window: shown, or come back to from
+    // another window of the program (not from a message box or another program).
     std::function<void()> OnActivate;
 
 protected:
@@ -70,7 +73,6 @@ private:
 
     QWidget* client_;
     bool centerOnShow_ = false;
-    bool activatedByShow_ = false;
     // The outer place of a hidden window, which has no frame to measure it by.
     std::optional<QPoint> hiddenPlace_;
 };
