@@ -63,7 +63,11 @@ void Form::setClientSize(int width, int height) {
     client_->setMinimumSize(0, 0);
     client_->resize(width, height);
     const int menuHeight = layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
-    resize(width + 2 * layout()->contentsMargins().left(), height + menuHeight + 2 * layout()->contentsMargins().top());
+    const QSize outer(width + 2 * layout()->contentsMargins().left(),
+                      height + menuHeight + 2 * layout()->contentsMargins().top());
+    // The size hints tell every desktop that it can neither resize nor maximise the window.
+    if (windowFlags() & Qt::FramelessWindowHint) setFixedSize(outer);
+    else resize(outer);
 }
 
 void Form::setOuterSize(int width, int height) { setClientSize(width - kFrameWidth, height - kFrameHeight); }
@@ -99,6 +103,7 @@ void Form::Show() {
         // The show handler runs before the window appears; an error in it still leaves it shown.
         dispatch(OnShow);
         if (centerOnShow_) centerOnScreen();
+        if (parentWidget()) keepOffTaskBar();
         show();
     }
     raise();

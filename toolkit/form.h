@@ -36,7 +36,11 @@ public:
     void setOuterSize(int width, int height);
     void setColor(Color color);
     // A window without a frame or title bar; with a rim, a border of that many pixels in its colour.
+    // Having no border to resize it by, it keeps the size that setClientSize (called after) gives.
     void setBorderless(int rim = 0);
+    // The window belongs to its owner: the desktop lists only the owner as a program, in its task
+    // bar and window switcher, and keeps this window above it (owned_window.cpp).
+    void setOwner(Form& owner);
     void setStayOnTop();
     // Centres the window on the screen each time it is shown.
     void setCenteredOnShow() { centerOnShow_ = true; }
@@ -68,6 +72,8 @@ protected:
 
 private:
     void centerOnScreen();
+    // Asks the desktop, before the window is mapped, to leave it out of task bars and switchers.
+    void keepOffTaskBar();
     QPoint outerPlace() const;
     void moveTo(QPoint place);
 

@@ -21,6 +21,8 @@ protected:
 TEST_F(MainWindow, IsBorderlessWithItsDesignAndSetUpWhenShown) {
     EXPECT_EQ(form().client()->size(), QSize(700, 550));
     EXPECT_TRUE(form().windowFlags() & Qt::FramelessWindowHint);
+    form().resize(800, 625);  // as a window manager would
+    EXPECT_EQ(form().size(), QSize(700, 550));
     EXPECT_EQ(form().caption(), "Quorvant 2.2");
     EXPECT_EQ(form().Label6->caption(), " Для  начала  игры  нажми \"Старт\""_cp);
     EXPECT_EQ(form().Label6->fontColor(), 0x00EAFEu);
