@@ -31,6 +31,7 @@ const tk::Font kLinkFont{.family = "Arial", .height = 13, .bold = true, .underli
 // client area filled by the panel picture, whose click closes the window.
 tk::Image* buildPanel(tk::Form& window, tk::Color rim, std::function<void()> onClick) {
     window.setBorderless(1);
+    window.setOwner(*Form1);
     window.setClientSize(300, 200);
     window.setColor(rim);
     window.setCenteredOnShow();

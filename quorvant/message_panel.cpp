@@ -8,6 +8,7 @@ TForm5* Form5 = nullptr;
 TForm5::TForm5() : tk::Form("Form5") {
     // The window's own colour shows as a 1-pixel rim around the picture.
     setBorderless();
+    setOwner(*Form1);
     setClientSize(302, 202);
     setStayOnTop();
     setCenteredOnShow();

@@ -75,6 +75,13 @@ void setTabOrder(std::initializer_list<QWidget*> widgets) {
         if (previous) QWidget::setTabOrder(const_cast<QWidget*>(previous), widget);
         previous = widget;
     }
+    // Qt's focus chain is a ring with no first place of its own, so the window would give its
+    // first focus to whichever widget was created first.
+    for (QWidget* widget : widgets)
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            widget->setFocus();
+            return;
+        }
 }
 
 }  // namespace tk

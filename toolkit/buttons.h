@@ -41,7 +41,8 @@ private:
     QPixmap disabledGlyph_;
 };
 
-// Puts the given widgets in this keyboard focus order.
+// Puts the given widgets in this keyboard focus order; the first of them that takes the focus
+// holds it when the window is first shown.
 void setTabOrder(std::initializer_list<QWidget*> widgets);
 
 }  // namespace tk

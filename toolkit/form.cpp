@@ -17,6 +17,10 @@ namespace {
 constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 34;
 
+// The window of the program that was active last. Activation that comes back to it from a
+// message box, a menu or another program is no new activation of a window.
+Form* activeForm = nullptr;
+
 }  // namespace
 
 Form::Form(const std::string& caption) : client_(new QWidget(this)) {
@@ -30,6 +34,10 @@ Form::Form(const std::string& caption) : client_(new QWidget(this)) {
     font.setPixelSize(11);
     setFont(font);
     setCaption(caption);
+}
+
+Form::~Form() {
+    if (activeForm == this) activeForm = nullptr;
 }
 
 void Form::setCaption(const std::string& caption) { setWindowTitle(toScreen(caption)); }
@@ -55,7 +63,11 @@ void Form::setClientSize(int width, int height) {
     client_->setMinimumSize(0, 0);
     client_->resize(width, height);
     const int menuHeight = layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
-    resize(width + 2 * layout()->contentsMargins().left(), height + menuHeight + 2 * layout()->contentsMargins().top());
+    const QSize outer(width + 2 * layout()->contentsMargins().left(),
+                      height + menuHeight + 2 * layout()->contentsMargins().top());
+    // The size hints tell every desktop that it can neither resize nor maximise the window.
+    if (windowFlags() & Qt::FramelessWindowHint) setFixedSize(outer);
+    else resize(outer);
 }
 
 void Form::setOuterSize(int width, int height) { setClientSize(width - kFrameWidth, height - kFrameHeight); }
@@ -91,6 +103,7 @@ void Form::Show() {
         // The show handler runs before the window appears; an error in it still leaves it shown.
         dispatch(OnShow);
         if (centerOnShow_) centerOnScreen();
+        if (parentWidget()) keepOffTaskBar();
         show();
     }
     raise();
@@ -98,14 +111,13 @@ void Form::Show() {
     // The platform reports the activation only after the running handler has returned; the
     // handler that showed the window expects the activation to have happened already.
     if (!wasActive) {
-        activatedByShow_ = true;
+        activeForm = this;
         dispatch(OnActivate);
     }
 }
 
 void Form::Hide() {
     if (!isVisible()) return;
-    activatedByShow_ = false;
     hiddenPlace_ = outerPlace();
     hide();
     // A desktop frame is gone with the hidden window, and a native window shown again would be
@@ -139,9 +151,9 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange) {
-        if (isActiveWindow() && !activatedByShow_) dispatch(OnActivate);
-        activatedByShow_ = false;
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && activeForm != this) {
+        activeForm = this;
+        dispatch(OnActivate);
     }
     if (event->type() == QEvent::WindowStateChange) Application::instance().noticeMinimized(isMinimized());
 }

@@ -18,6 +18,7 @@ class MainMenu;
 class Form : public QWidget {
 public:
     explicit Form(const std::string& caption);
+    ~Form() override;
 
     // The area the controls are placed in (below the menu bar, if any).
     QWidget* client() const { return client_; }
@@ -35,7 +36,11 @@ public:
     void setOuterSize(int width, int height);
     void setColor(Color color);
     // A window without a frame or title bar; with a rim, a border of that many pixels in its colour.
+    // Having no border to resize it by, it keeps the size that setClientSize (called after) gives.
     void setBorderless(int rim = 0);
+    // The window belongs to its owner: the desktop lists only the owner as a program, in its task
+    // bar and window switcher, and keeps this window above it (owned_window.cpp).
+    void setOwner(Form& owner);
     void setStayOnTop();
     // Centres the window on the screen each time it is shown.
     void setCenteredOnShow() { centerOnShow_ = true; }
@@ -56,6 +61,8 @@ public:
 
     std::function<void()> OnShow;
     std::function<void()> OnHide;
+    // Runs when the window becomes the program's active window: shown, or come back to from
+    // another window of the program (not from a message box or another program).
     std::function<void()> OnActivate;
 
 protected:
@@ -65,12 +72,13 @@ protected:
 
 private:
     void centerOnScreen();
+    // Asks the desktop, before the window is mapped, to leave it out of task bars and switchers.
+    void keepOffTaskBar();
     QPoint outerPlace() const;
     void moveTo(QPoint place);
 
     QWidget* client_;
     bool centerOnShow_ = false;
-    bool activatedByShow_ = false;
     // The outer place of a hidden window, which has no frame to measure it by.
     std::optional<QPoint> hiddenPlace_;
 };

@@ -22,11 +22,12 @@ void Shape::setPen(Color color, PenMode mode) {
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), toQColor(brush_));
-    // The outline is combined with the pixels already painted beneath the shape (its parent and
-    // earlier siblings), which the raster back buffer holds when this widget is painted.
+    // The pen mode is the mix of the whole drawing with the pixels already painted beneath the
+    // shape (its parent and earlier siblings), which the raster back buffer holds when this
+    // widget is painted.
     if (penMode_ == PenMode::MaskPenNot)
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceAndDestination);
+        painter.setCompositionMode(QPainter::RasterOp_SourceAndNotDestination);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), toQColor(brush_));
     painter.setPen(Qt::NoPen);
     painter.setBrush(toQColor(pen_));
     const QRect r = rect();

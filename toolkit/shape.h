@@ -7,10 +7,11 @@
 
 namespace tk {
 
-// How the outline's pen combines with what lies beneath the shape.
+// How the shape's drawing, outline and interior alike, combines with what lies beneath it.
 enum class PenMode {
-    Copy,         // the pen colour itself
-    MaskPenNot,   // beneath AND NOT pen: a black pen leaves the outline showing what lies beneath
+    Copy,         // the pen and brush colours themselves
+    MaskPenNot,   // colour AND NOT beneath: a black outline stays black, and light pixels
+                  // beneath the interior come out dark in the brush colour
 };
 
 class Shape : public QWidget {

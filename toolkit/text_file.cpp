@@ -156,8 +156,12 @@ void TextFile::WriteLine(const std::string& line) {
 }
 
 bool FileExists(const std::string& path) {
+    const std::string native = nativePath(path);
+    // A file held open exists for the program even when its name has been removed on disk, as
+    // open files cannot be deleted where the games were designed.
+    if (filesHeldOpen().count(identity(native))) return true;
     struct stat info {};
-    return stat(nativePath(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+    return stat(native.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 bool DeleteFile(const std::string& path) {

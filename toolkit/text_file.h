@@ -53,9 +53,10 @@ private:
 
 // The path with '\' taken as '/'.
 std::string nativePath(const std::string& path);
+// A file that this program holds open (for reading, or created for writing) counts as existing
+// and undeletable, as it is where open files are locked, even after another program removed it.
 bool FileExists(const std::string& path);
-// Deletes a file; false when it cannot. A file that this program holds open (for reading, or
-// created for writing) counts as undeletable, as it is where open files are locked.
+// Deletes a file; false when it cannot.
 bool DeleteFile(const std::string& path);
 
 }  // namespace tk

@@ -4,7 +4,9 @@
 # help, credits and contact windows open from the top bar with their own content, centred, and
 # close from a click on their picture; a link hands its address to the desktop's opener (here a
 # stand-in that records it); a drag on the strip moves the window; minimise and restore work; the
-# close button ends the program with exit code 0 and leaves spisok.txt on disk.
+# close button ends the program with exit code 0 and leaves spisok.txt on disk. No window can be
+# resized, and the small ones (the message panel too) belong to the main window, so that only it
+# is listed as a program.
 # Usage: quorvant_frame_e2e.sh GAME_DIR ARTIFACTS_DIR
 set -u
 source "$(dirname "$0")/lib.sh"
@@ -30,6 +32,38 @@ count_colour() {
 
 pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 
+# keeps_size ID WIDTH HEIGHT WHAT: a resize asked of the window manager, and one by Alt and a
+# right-button drag from inside the window, leave the window at its size; the window manager
+# offers neither resizing nor maximising.
+keeps_size() {
+    local id=$1 size="$2 x $3" what=$4 l t w h step actions
+    xdotool windowsize "$id" $(($2 + 100)) $(($3 + 75))
+    read -r l t _ _ <<<"$(geometry "$id")"
+    xdotool mousemove $((l + $2 - 20)) $((t + $3 - 20))
+    sleep 0.2
+    xdotool keydown alt mousedown 3
+    for step in 1 2 3 4; do
+        xdotool mousemove $((l + $2 - 20 + step * 25)) $((t + $3 - 20 + step * 20))
+        sleep 0.1
+    done
+    xdotool mouseup 3 keyup alt
+    sleep 0.5
+    read -r _ _ w h <<<"$(geometry "$id")"
+    [ "$w x $h" = "$size" ] || fail "$what: resized to $w x $h"
+    actions=$(xprop -id "$id" _NET_WM_ALLOWED_ACTIONS 2>/dev/null)
+    [[ $actions != *RESIZE* && $actions != *MAXIMIZE* ]] || fail "$what: the window manager offers $actions"
+}
+
+# belongs_to_main ID WHAT: the window is transient for the main window and asks task bars and
+# window switchers to leave it out.
+belongs_to_main() {
+    local owner state
+    owner=$(xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | awk '{print $NF}')
+    [ "$((owner))" = "$((main))" ] || fail "$2: transient for $owner, not the main window"
+    state=$(xprop -id "$1" _NET_WM_STATE 2>/dev/null)
+    [[ $state == *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "$2: not kept off the task bar: $state"
+}
+
 copy_game
 start_game quorvant
 
@@ -45,6 +79,8 @@ screen_h=1024
 xdotool mousemove 0 0
 sleep 0.3
 shot top_bar.png "$main" 700x30+0+0
+keeps_size "$main" 700 550 "main window"
+[[ $(xprop -id "$main" _NET_WM_STATE 2>/dev/null) != *SKIP_TASKBAR* ]] || fail "the main window is kept off the task bar"
 
 # Each information window from its button: the button's client x, the window's title and name.
 check_window() {
@@ -62,6 +98,10 @@ check_window() {
     for other in Form2 Form3 Form4; do
         [ "$other" = "$name" ] || ! visible "$other" >/dev/null || fail "$picture: $other is open too"
     done
+    belongs_to_main "$id" "$picture"
+    keeps_size "$id" 302 202 "$picture"
+    read -r wl wt _ _ <<<"$(geometry "$id")"
+    [ "$wl $wt" = "$(((screen_w - 302) / 2)) $(((screen_h - 202) / 2))" ] || fail "$picture: moved to $wl $wt"
     shot "$picture.png" "$id"
     [ "$(pixel "$artifacts/$picture.png" 0 100)" = "$rim" ] || fail "$picture: rim $(pixel "$artifacts/$picture.png" 0 100)"
     local yellow aqua
@@ -114,6 +154,20 @@ sleep 0.5
 # A game, then the close button: the program ends at once with exit code 0, the list stays.
 click_at $((left + 30)) $((top + 14))
 within 10 test -s "$work/game/spisok.txt" || fail "Start wrote no spisok.txt"
+
+# The message panel from a lifeline: it belongs to the main window too, stays on top, keeps its size.
+click_at $((left + 71)) $((top + 204))
+if panel=$(wait_window Form5 20); then
+    sleep 0.4
+    belongs_to_main "$panel" "message panel"
+    [[ $(xprop -id "$panel" _NET_WM_STATE 2>/dev/null) == *_NET_WM_STATE_ABOVE* ]] || fail "message panel: not on top"
+    keeps_size "$panel" 302 202 "message panel"
+    read -r pl pt _ _ <<<"$(geometry "$panel")"
+    click_at $((pl + 150)) $((pt + 40))
+    wait_gone "$panel" 10 || fail "message panel: a click on the picture did not close it"
+else
+    fail "the message panel did not open"
+fi
 click_at $((left + 684)) $((top + 15))
 if game_ended 10; then
     [ "$exit_code" -eq 0 ] || fail "the program ended with exit code $exit_code"

@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 #include <optional>
 
 using namespace quorvant_testing;
@@ -84,6 +85,9 @@ TEST_F(InfoWindows, AreBorderlessPanelsWithARimCentredEachTimeTheyAreShown) {
         window->Show();
         EXPECT_EQ(window->geometry().center(), screen.center());
         EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(window->windowHandle()->transientParent(), Form1->windowHandle());
+        window->resize(400, 300);
+        EXPECT_EQ(window->size(), QSize(302, 202));
     }
     EXPECT_EQ(Form2->palette().color(QPalette::Window), tk::toQColor(tk::clBtnFace));
     EXPECT_EQ(Form3->palette().color(QPalette::Window), tk::toQColor(tk::clWindow));

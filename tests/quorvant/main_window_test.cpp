@@ -21,6 +21,8 @@ protected:
 TEST_F(MainWindow, IsBorderlessWithItsDesignAndSetUpWhenShown) {
     EXPECT_EQ(form().client()->size(), QSize(700, 550));
     EXPECT_TRUE(form().windowFlags() & Qt::FramelessWindowHint);
+    form().resize(800, 625);  // as a window manager would
+    EXPECT_EQ(form().size(), QSize(700, 550));
     EXPECT_EQ(form().caption(), "Quorvant 2.2");
     EXPECT_EQ(form().Label6->caption(), " Для  начала  игры  нажми \"Старт\""_cp);
     EXPECT_EQ(form().Label6->fontColor(), 0x00EAFEu);
@@ -80,6 +82,24 @@ TEST_F(MainWindow, StartDuringAGameOnlyReArmsTheLifelines) {
     EXPECT_EQ(form().Label6->caption(), "Вопрос № 3"_cp);
 }
 
+TEST_F(MainWindow, StartDuringAGameWhoseListWasRemovedOnDiskLeavesTheGameAsItIs) {
+    start();
+    answerRight();
+    const auto question = form().Label1->caption();
+    std::filesystem::remove("spisok.txt");  // by another program, while the game holds it open
+    start();
+    EXPECT_FALSE(std::filesystem::exists("spisok.txt"));
+    EXPECT_EQ(form().Label1->caption(), question);
+    EXPECT_EQ(form().AnsweredCount, 1);
+    EXPECT_TRUE(form().GameActive);
+    answerRight();  // the game reads on from the list it holds
+    EXPECT_EQ(form().Label6->caption(), "Вопрос № 3"_cp);
+    stop();
+    start();  // closed now, so the list is gone and a new one is drawn
+    EXPECT_EQ(splitLines(list()).size(), 15u);
+    EXPECT_EQ(form().AnsweredCount, 0);
+}
+
 TEST_F(MainWindow, PrizeBarStartsAt301AndAfterAGameWithRightAnswersAt300) {
     start();
     answerWrong();
@@ -96,6 +116,25 @@ TEST_F(MainWindow, PrizeBarStartsAt301AndAfterAGameWithRightAnswersAt300) {
     stop();
     start();
     EXPECT_EQ(form().Shape1->Top(), 300);
+}
+
+// The bar masks the ladder beneath it: the light prize text it marks reads dark on a yellow band.
+TEST_F(MainWindow, PrizeBarShowsTheRowItMarksDarkOnYellow) {
+    QImage ladder(152, 300, QImage::Format_RGB32);
+    ladder.fill(QColor(20, 30, 80));
+    for (int y = 279; y < 286; ++y)  // a light prize text in the row of question 1
+        for (int x = 58; x < 98; ++x) ladder.setPixel(x, y, qRgb(255, 255, 255));
+    form().Image18->setPicture(ladder);
+    const auto pixel = [this](int x, int y) { return form().client()->grab().toImage().pixel(x, y); };
+    EXPECT_EQ(pixel(620, 308), qRgb(0, 0, 0));                  // the text inside the bar
+    EXPECT_EQ(pixel(560, 310), qRgb(254 & ~20, 234 & ~30, 0));  // the band around it
+    EXPECT_EQ(pixel(552, 310), qRgb(0, 0, 0));                  // left edge of the outline
+    EXPECT_EQ(pixel(600, 301), qRgb(0, 0, 0));                  // top edge of the outline
+    EXPECT_EQ(pixel(545, 310), qRgb(20, 30, 80));               // the ladder beside the bar
+    start();
+    answerRight();  // the bar climbs a row and leaves the text as it is
+    EXPECT_EQ(pixel(620, 308), qRgb(255, 255, 255));
+    EXPECT_EQ(pixel(620, 290), qRgb(254 & ~20, 234 & ~30, 0));
 }
 
 TEST_F(MainWindow, StopPaysThePrizeReachedAndEndsTheGame) {

@@ -34,6 +34,9 @@ TEST_F(MessagePanel, IsABorderlessPictureWithACentredYellowTextAboveTheMainWindo
     EXPECT_EQ(Form5->size(), QSize(302, 202));
     EXPECT_TRUE(Form5->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(Form5->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(Form5->parentWidget(), Form1);  // it belongs to the main window
+    Form5->resize(400, 300);
+    EXPECT_EQ(Form5->size(), QSize(302, 202));
     EXPECT_EQ(Form5->Image1->geometry(), QRect(1, 1, 300, 200));
     EXPECT_EQ(Form5->Image1->picture().size(), QSize(300, 200));
     EXPECT_EQ(Form5->Label1->geometry(), QRect(8, 80, 286, 105));

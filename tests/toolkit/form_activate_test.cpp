@@ -29,6 +29,13 @@ TEST(FormActivate, ShowRunsTheActivateHandlerOnceBeforeReturning) {
     // Shown while it is the active window, it only stays in front.
     second.Show();
     EXPECT_EQ(seen.size(), 2u);
+    // Coming back from a message box, which is no window of the program's own, is no activation.
+    QWidget box;
+    box.show();
+    QApplication::setActiveWindow(&box);
+    box.hide();
+    platformActivates(second);
+    EXPECT_EQ(seen.size(), 2u);
 }
 
 }  // namespace

@@ -20,24 +20,36 @@ protected:
     QWidget window;
 };
 
-TEST_F(ShapeTest, MaskPenNotWithBlackPenLeavesTheOutlineAsWhatLiesBeneath) {
+// Over a light "text" beneath it the yellow interior comes out dark; the black outline stays black.
+TEST_F(ShapeTest, MaskPenNotMasksTheInteriorAndTheOutlineWithWhatLiesBeneath) {
+    QWidget text(&window);
+    text.setGeometry(20, 25, 10, 6);
+    text.setAutoFillBackground(true);
+    QPalette white;
+    white.setColor(QPalette::Window, QColor(255, 255, 255));
+    text.setPalette(white);
     tk::Shape shape(&window, 10, 20, 30, 18);
     shape.setBrushColor(tk::rgb(254, 234, 0));
     shape.setPen(tk::clBlack, tk::PenMode::MaskPenNot);
-    EXPECT_EQ(pixelAt(window, 10, 20), qRgb(0, 0, 200));   // corner
-    EXPECT_EQ(pixelAt(window, 25, 37), qRgb(0, 0, 200));   // bottom edge
-    EXPECT_EQ(pixelAt(window, 39, 30), qRgb(0, 0, 200));   // right edge
-    EXPECT_EQ(pixelAt(window, 11, 21), qRgb(254, 234, 0)); // inside
-    EXPECT_EQ(pixelAt(window, 40, 30), qRgb(0, 0, 200));   // outside
+    EXPECT_EQ(pixelAt(window, 10, 20), qRgb(0, 0, 0));      // corner
+    EXPECT_EQ(pixelAt(window, 25, 37), qRgb(0, 0, 0));      // bottom edge
+    EXPECT_EQ(pixelAt(window, 39, 30), qRgb(0, 0, 0));      // right edge
+    EXPECT_EQ(pixelAt(window, 12, 22), qRgb(254, 234, 0));  // inside, over the blue field
+    EXPECT_EQ(pixelAt(window, 22, 27), qRgb(0, 0, 0));      // inside, over the white text
+    EXPECT_EQ(pixelAt(window, 40, 30), qRgb(0, 0, 200));    // outside
 }
 
-TEST_F(ShapeTest, MaskPenNotClearsThePenBitsAndCopyDrawsThePen) {
+TEST_F(ShapeTest, MaskPenNotKeepsTheColourBitsNotBeneathAndCopyDrawsTheColours) {
     tk::Shape masked(&window, 0, 0, 20, 20);
-    masked.setPen(tk::rgb(0, 0, 128), tk::PenMode::MaskPenNot);
-    EXPECT_EQ(pixelAt(window, 0, 5), qRgb(0, 0, 200 & ~128));
+    masked.setBrushColor(tk::clWhite);
+    masked.setPen(tk::rgb(0, 0, 255), tk::PenMode::MaskPenNot);
+    EXPECT_EQ(pixelAt(window, 0, 5), qRgb(0, 0, 255 & ~200));
+    EXPECT_EQ(pixelAt(window, 5, 5), qRgb(255, 255, 255 & ~200));
     tk::Shape copied(&window, 50, 0, 20, 20);
+    copied.setBrushColor(tk::rgb(254, 234, 0));
     copied.setPen(tk::clRed, tk::PenMode::Copy);
     EXPECT_EQ(pixelAt(window, 50, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(pixelAt(window, 55, 5), qRgb(254, 234, 0));
 }
 
 TEST_F(ShapeTest, MovesByTopAndLetsTheMouseThrough) {

@@ -119,6 +119,20 @@ TEST(TextFile, FilesOpenForReadingCannotBeDeleted) {
     EXPECT_FALSE(tk::DeleteFile("list.txt"));
 }
 
+TEST(TextFile, AFileHeldOpenExistsUntilClosedEvenWhenRemovedByOthers) {
+    TempFolder folder;
+    folder.write("list.txt", "x\r\n");
+    tk::TextFile file;
+    file.Assign("list.txt");
+    file.Reset();
+    ASSERT_EQ(std::remove("list.txt"), 0);  // another program removes the name
+    EXPECT_TRUE(tk::FileExists("list.txt"));
+    EXPECT_FALSE(tk::DeleteFile("list.txt"));
+    EXPECT_EQ(file.ReadLine(), "x");
+    file.Close();
+    EXPECT_FALSE(tk::FileExists("list.txt"));
+}
+
 TEST(TextFile, FilesCreatedForWritingCannotBeDeletedUntilClosed) {
     TempFolder folder;
     tk::TextFile file;

@@ -156,6 +156,22 @@ TEST_F(LifelineTest, TheButtonsCarryTheirHintsAndTakeTheFocusInTheirOrder) {
     EXPECT_EQ(Form1->SpeedButton1->focusPolicy(), Qt::NoFocus);
 }
 
+// The first in the tab order holds the focus when the game starts, so Space spends its lifeline.
+TEST_F(LifelineTest, TheSecond75HoldsTheFocusWhenTheGameStarts) {
+    start(bank15());
+    Form1->Show();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), Form1->Button6);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
+    QApplication::sendEvent(QApplication::focusWidget(), &down);
+    QApplication::sendEvent(QApplication::focusWidget(), &up);
+    EXPECT_FALSE(Form1->Button6->isEnabled());
+    EXPECT_TRUE(Form1->Button8->isEnabled() && Form1->Button5->isEnabled() && Form1->Button7->isEnabled());
+    Form4->Close();
+    Form1->Hide();
+}
+
 // Enter or Space on a focused lifeline button uses the lifeline, as a click does.
 TEST_F(LifelineTest, EnterOrSpaceOnAFocusedButtonActsAsAClick) {
     start(bank15());

@@ -29,6 +29,24 @@ protected:
     }
 };
 
+// The desktop's error box: a window of its own takes the activation while it is open and gives
+// it back to the window that had it when it closes.
+class ActivatingErrorBox : public tk::ErrorBox {
+public:
+    ActivatingErrorBox() { tk::setErrorBox(this); }
+    ~ActivatingErrorBox() override { tk::setErrorBox(nullptr); }
+    void show(const std::string& message) override {
+        QWidget* const owner = QApplication::activeWindow();
+        QWidget box;
+        box.show();
+        QApplication::setActiveWindow(&box);
+        messages.push_back(message);
+        box.hide();
+        QApplication::setActiveWindow(owner);
+    }
+    std::vector<std::string> messages;
+};
+
 }  // namespace
 
 TEST_F(Settings, CreatedHiddenAsDesigned) {
@@ -85,6 +103,19 @@ TEST_F(Settings, RefusedTextKeepsTheWindowOpenAndTheValue) {
         EXPECT_EQ(Form1->Difficulty, 10);
     }
     EXPECT_EQ(errors.messages.size(), 5u);
+    Form5->Close();
+}
+
+TEST_F(Settings, TheWindowComingBackFromTheErrorBoxKeepsTheTypedText) {
+    ActivatingErrorBox box;
+    Form1->Difficulty = 10;
+    Form5->Show();
+    QApplication::setActiveWindow(Form5);
+    store("abc");
+    EXPECT_EQ(box.messages, std::vector<std::string>{"'abc' is not a valid integer value"});
+    EXPECT_EQ(QApplication::activeWindow(), Form5);
+    EXPECT_EQ(Form5->Edit1->text(), "abc");
+    EXPECT_EQ(Form1->Difficulty, 10);
     Form5->Close();
 }
 
