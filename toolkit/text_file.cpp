@@ -27,7 +27,7 @@ constexpr size_t kBlockSize = 128 * 1024;
 // Lines are passed by counting their line ends in chunks of this size while more than a chunk
 // holds are still to pass, and while at least kCountedLines are: counting is faster than finding
 // one line end after another, and a chunk counted in vain costs little beside that many lines.
-constexpr size_t kChunkSize = kBlockSize / 32;
+constexpr size_t kChunkSize = std::min<size_t>(4096, kBlockSize / 2);
 constexpr std::int64_t kCountedLines = 32;
 
 // Bit k set where byte k of the 16 at `bytes` is an LF.
