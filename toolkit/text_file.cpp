@@ -118,7 +118,9 @@ void TextFile::Reset() {
     }
     file_ = file;
     writing_ = false;
-    buffer_.resize(kBlockSize);
+    // A small file takes a buffer of its size and a byte more, which sees its end at the first read.
+    const auto size = static_cast<size_t>(std::max<off_t>(info.st_size, 0));
+    buffer_.resize(std::min(kBlockSize, size + 1));
     position_ = length_ = 0;
     atEnd_ = false;
     filesHeldOpen().insert(identity(name_));
