@@ -1,7 +1,9 @@
 // What a Quorvant player would feel: the draw of a game from two banks of 1,000,000 lines each
-// (beside just reading the same files line by line), and one look change of an answer button
+// (beside just reading the same files line by line, and beside the floor of a memchr line count
+// of both), and one look change of an answer button
 // (load and decode a 283 x 43 JPEG, then paint it at once).
 #include "quorvant/question_list.h"
+#include "bench/line_count.h"
 #include "toolkit/controls.h"
 #include "toolkit/jpeg.h"
 #include "toolkit/random.h"
@@ -66,6 +68,12 @@ void BM_ReadBanksLineByLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadBanksLineByLine)->Unit(benchmark::kMillisecond);
+
+void BM_CountBankLinesWithMemchr(benchmark::State& state) {
+    for (auto _ : state)
+        for (const char* name : {"bank0.txt", "bank.txt"}) benchmark::DoNotOptimize(bench::countLinesWithMemchr(name));
+}
+BENCHMARK(BM_CountBankLinesWithMemchr)->Unit(benchmark::kMillisecond);
 
 void BM_AnswerLookChange(benchmark::State& state) {
     QWidget window;

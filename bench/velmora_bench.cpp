@@ -1,9 +1,11 @@
-// What a large Velmora bank costs: the scan and the draw of a 1,000,000-record base.txt beside
-// plainly reading the same file line by line, and the peak memory of a process that scans and draws
+// What a large Velmora bank costs: the scan and the draw of a 1,000,000-record base.txt, alone and
+// together as at start-up, beside plainly reading the same file line by line and beside the floor
+// of two memchr line counts of it (the start-up reads it twice), and the peak memory of a process that scans and draws
 // from banks of 10,000 and of 1,000,000 records. The two peaks should be about the same, since the
 // bank is read from the file and never held in memory.
 #include "velmora/question_bank.h"
 
+#include "bench/line_count.h"
 #include "toolkit/random.h"
 #include "toolkit/text_file.h"
 
@@ -24,11 +26,17 @@ namespace {
 
 constexpr int kSmallBank = 10'000;
 constexpr int kLargeBank = 1'000'000;
+// The text lines of the banks are 60 to 100 bytes long (the large bank takes about 400 MiB), and
+// in a further bank of kLargeBank records 10 to 26 bytes (about 100 MiB, far more lines per byte).
+struct LineLengths {
+    int shortest, longest;
+};
+constexpr LineLengths kLongLines{60, 100}, kShortLines{10, 26};
 
-// Text lines of 60 to 100 bytes: words of Windows-1251 lower-case Cyrillic letters (0xE0..0xFF)
-// between blanks, ending in a question mark now and then.
-std::vector<std::string> linePool(std::mt19937& random) {
-    std::uniform_int_distribution<int> length(60, 100), wordLength(2, 11), letter(0xE0, 0xFF);
+// Text lines: words of Windows-1251 lower-case Cyrillic letters (0xE0..0xFF) between blanks,
+// ending in a question mark now and then.
+std::vector<std::string> linePool(std::mt19937& random, LineLengths lengths) {
+    std::uniform_int_distribution<int> length(lengths.shortest, lengths.longest), wordLength(2, 11), letter(0xE0, 0xFF);
     std::vector<std::string> pool(4096);
     for (auto& line : pool) {
         const auto size = static_cast<std::size_t>(length(random));
@@ -42,9 +50,9 @@ std::vector<std::string> linePool(std::mt19937& random) {
 }
 
 // A bank of `records` records in 15 level groups of nearly equal size, keys "1" to "15".
-void writeBank(const std::filesystem::path& file, int records) {
+void writeBank(const std::filesystem::path& file, int records, LineLengths lengths) {
     std::mt19937 random(records);
-    const auto pool = linePool(random);
+    const auto pool = linePool(random, lengths);
     std::ofstream out(file, std::ios::binary);
     std::string chunk;
     for (int k = 0; k < records; ++k) {
@@ -59,8 +67,8 @@ void writeBank(const std::filesystem::path& file, int records) {
     if (!out) std::abort();
 }
 
-// A temporary folder with one subfolder per bank size, each holding its base.txt; made once for
-// the whole run. The current directory is the large bank's folder.
+// A temporary folder with one subfolder per bank, each holding its base.txt; made once for the
+// whole run. The current directory is the large bank's folder.
 struct BenchFolder {
     BenchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "velmora_bench.XXXXXX").string();
@@ -68,8 +76,10 @@ struct BenchFolder {
         path = pattern;
         for (int records : {kSmallBank, kLargeBank}) {
             std::filesystem::create_directory(bankFolder(records));
-            writeBank(bankFolder(records) / BankFileName, records);
+            writeBank(bankFolder(records) / BankFileName, records, kLongLines);
         }
+        std::filesystem::create_directory(shortLinedBankFolder());
+        writeBank(shortLinedBankFolder() / BankFileName, kLargeBank, kShortLines);
         std::filesystem::current_path(bankFolder(kLargeBank));
     }
     ~BenchFolder() {
@@ -78,12 +88,23 @@ struct BenchFolder {
         std::filesystem::remove_all(path, ignored);
     }
     std::filesystem::path bankFolder(int records) const { return path / std::to_string(records); }
+    std::filesystem::path shortLinedBankFolder() const { return path / "short-lined"; }
     std::filesystem::path path;
 };
 
 const BenchFolder* folder = nullptr;
 
+// For a benchmark's run, the current directory is the large bank's folder with long lines
+// (argument 0) or with short lines (1).
+struct InLargeBankFolder {
+    explicit InLargeBankFolder(const benchmark::State& state) {
+        std::filesystem::current_path(state.range(0) ? folder->shortLinedBankFolder() : folder->bankFolder(kLargeBank));
+    }
+    ~InLargeBankFolder() { std::filesystem::current_path(folder->bankFolder(kLargeBank)); }
+};
+
 void BM_ScanLevelGroups(benchmark::State& state) {
+    const InLargeBankFolder inFolder(state);
     LevelBoundsTable bounds;
     for (auto _ : state) {
         ScanLevelGroups(bounds);
@@ -91,9 +112,10 @@ void BM_ScanLevelGroups(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(BankFileName));
 }
-BENCHMARK(BM_ScanLevelGroups)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanLevelGroups)->ArgName("short_lines")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_DrawQuestions(benchmark::State& state) {
+    const InLargeBankFolder inFolder(state);
     LevelBoundsTable bounds;
     ScanLevelGroups(bounds);
     tk::Randomize();
@@ -104,9 +126,33 @@ void BM_DrawQuestions(benchmark::State& state) {
         benchmark::DoNotOptimize(questions);
     }
 }
-BENCHMARK(BM_DrawQuestions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawQuestions)->ArgName("short_lines")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What the bank adds to a window's start: its scan and the first draw.
+void BM_ScanAndFirstDraw(benchmark::State& state) {
+    const InLargeBankFolder inFolder(state);
+    tk::Randomize();
+    for (auto _ : state) {
+        LevelBoundsTable bounds;
+        ScanLevelGroups(bounds);
+        int randomBound = 0;
+        QuestionSet questions;
+        DrawQuestions(bounds, randomBound, questions);
+        benchmark::DoNotOptimize(questions);
+    }
+}
+BENCHMARK(BM_ScanAndFirstDraw)->ArgName("short_lines")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The floor of BM_ScanAndFirstDraw: two passes of a memchr line count over the same file.
+void BM_CountLinesTwiceWithMemchr(benchmark::State& state) {
+    const InLargeBankFolder inFolder(state);
+    for (auto _ : state)
+        for (int pass = 0; pass < 2; ++pass) benchmark::DoNotOptimize(bench::countLinesWithMemchr(BankFileName));
+}
+BENCHMARK(BM_CountLinesTwiceWithMemchr)->ArgName("short_lines")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ReadBankLineByLine(benchmark::State& state) {
+    const InLargeBankFolder inFolder(state);
     tk::TextFile bank;
     for (auto _ : state) {
         bank.Assign(BankFileName);
@@ -116,7 +162,7 @@ void BM_ReadBankLineByLine(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(BankFileName));
 }
-BENCHMARK(BM_ReadBankLineByLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadBankLineByLine)->ArgName("short_lines")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The peak resident size of a child process that scans and draws one game from a bank of
 // state.range(0) records, and how far it grew over the resident size it started with (the pages

@@ -39,19 +39,28 @@ std::int64_t blockSize(std::int64_t lines, int blocks) {
 
 namespace {
 
+// Passes over the next `count` lines of the bank, leaving lineBuffer as reading them one by one
+// into it would: holding the last of them, empty when that lies past the end of the file.
+void passLines(tk::TextFile& bank, std::int64_t count, std::string& lineBuffer) {
+    if (bank.SkipLines(count, &lineBuffer) < count) lineBuffer.clear();
+}
+
 // Draws one line from each of `blocks` consecutive blocks of the bank file `name` into `list`.
 void drawFromBank(tk::TextFile& bank, const char* name, int blocks, tk::TextFile& list, std::string& lineBuffer,
                   std::string& pickedLine) {
     bank.Assign(name);
     bank.Reset();
-    std::int64_t lines = 0;
-    for (; !bank.Eof(); ++lines) lineBuffer = bank.ReadLine();
+    const std::int64_t lines = bank.SkipLines(INT64_MAX, &lineBuffer);
     bank.Close();
     bank.Reset();
     const std::int64_t size = blockSize(lines, blocks);
     for (int block = 0; block < blocks; ++block) {
         const std::int64_t pick = tk::Random(static_cast<int>(std::min<std::int64_t>(size, INT_MAX))) + 1;
-        for (std::int64_t line = 1; line <= size; ++line) (line == pick ? pickedLine : lineBuffer) = bank.ReadLine();
+        if (size > 0) {  // lines 1 to size of the block; the pick goes into pickedLine
+            passLines(bank, pick - 1, lineBuffer);
+            pickedLine = bank.ReadLine();
+            passLines(bank, size - pick, lineBuffer);
+        }
         list.WriteLine(pickedLine);
     }
 }

@@ -31,8 +31,9 @@ std::int64_t blockSize(std::int64_t lines, int blocks);
 
 // The draw of one game. `list` has just been created empty for writing; 5 lines are drawn from
 // "bank0.txt" and 10 from "bank.txt" through `bank`, one from each consecutive block, and both
-// files are closed. `lineBuffer` takes the lines read but not picked; `pickedLine` the pick of the
-// current block, kept from block to block (a block of no lines writes it again).
+// files are closed. `lineBuffer` is left as reading the lines not picked into it would leave it
+// (they are passed over, and only the last is copied); `pickedLine` takes the pick of the current
+// block, kept from block to block (a block of no lines writes it again).
 void drawQuestionList(tk::TextFile& bank, tk::TextFile& list, std::string& lineBuffer, std::string& pickedLine);
 
 }  // namespace quorvant

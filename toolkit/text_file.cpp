@@ -2,17 +2,70 @@
 #include "error.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <set>
 #include <utility>
 #include <sys/stat.h>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tk {
 namespace {
 
-constexpr size_t kBufferSize = 64 * 1024;
+// The size of the blocks read from a file; a fuzzer builds this file with tiny blocks so that its
+// short inputs cross their ends and chunks.
+#ifdef TEXT_FILE_BLOCK_SIZE
+constexpr size_t kBlockSize = TEXT_FILE_BLOCK_SIZE;
+#else
+constexpr size_t kBlockSize = 128 * 1024;
+#endif
+// Lines are passed by counting their line ends in chunks of this size while more than a chunk
+// holds are still to pass, and while at least kCountedLines are: counting is faster than finding
+// one line end after another, and a chunk counted in vain costs little beside that many lines.
+constexpr size_t kChunkSize = std::min<size_t>(4096, kBlockSize / 2);
+constexpr std::int64_t kCountedLines = 32;
+
+// Bit k set where byte k of the 16 at `bytes` is an LF.
+constexpr size_t kMaskBytes = 16;
+unsigned lineEndMask(const char* bytes) {
+#ifdef __SSE2__
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))));
+#else
+    unsigned mask = 0;
+    for (size_t k = 0; k < kMaskBytes; ++k) mask |= static_cast<unsigned>(bytes[k] == '\n') << k;
+    return mask;
+#endif
+}
+
+// The number of LF bytes, counted in 8-bit sums over 16 lanes, which compilers turn into vector code.
+size_t countLineEnds(const char* data, size_t size) {
+    constexpr size_t kLanes = 16, kRun = 255 * kLanes;  // a lane's sum stays below 256
+    size_t count = 0;
+    while (size > 0) {
+        const size_t run = std::min(size, kRun);
+        unsigned char sums[kLanes] = {};
+        size_t k = 0;
+        for (; k + kLanes <= run; k += kLanes)
+            for (size_t lane = 0; lane < kLanes; ++lane) sums[lane] += data[k + lane] == '\n';
+        for (const unsigned char sum : sums) count += sum;
+        for (; k < run; ++k) count += data[k] == '\n';
+        data += run;
+        size -= run;
+    }
+    return count;
+}
+
+// A line as the games see it: without its CR bytes.
+void assignWithoutCr(std::string& line, const char* start, size_t size) {
+    if (size > 0 && start[size - 1] == '\r') --size;  // the usual CR LF
+    line.assign(start, size);
+    if (std::memchr(line.data(), '\r', line.size())) line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+}
 
 std::string identity(const std::string& path);
 
@@ -63,7 +116,9 @@ void TextFile::Reset() {
     }
     file_ = file;
     writing_ = false;
-    buffer_.resize(kBufferSize);
+    // A small file takes a buffer of its size and a byte more, which sees its end at the first read.
+    const auto size = static_cast<size_t>(std::max<off_t>(info.st_size, 0));
+    buffer_.resize(std::min(kBlockSize, size + 1));
     position_ = length_ = 0;
     atEnd_ = false;
     filesHeldOpen().insert(identity(name_));
@@ -92,6 +147,7 @@ void TextFile::Close() {
     std::FILE* file = std::exchange(file_, nullptr);
     forgetHeldOpen(name_);
     if (!writing_) {
+        buffer_ = std::vector<char>();  // a block held by a closed file would only take memory
         if (std::fclose(file) != 0) fail("Cannot close file", errno);
         return;
     }
@@ -101,48 +157,122 @@ void TextFile::Close() {
     if (error) fail("Cannot write file", error);
 }
 
+// Moves the bytes not read yet to the front of the buffer, doubling it when they fill it (a line
+// longer than a block), and reads more behind them. False when nothing more could be read.
 bool TextFile::fill() {
     if (atEnd_) return false;
-    length_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    const size_t unread = length_ - position_;
+    if (position_ > 0) std::memmove(buffer_.data(), buffer_.data() + position_, unread);
     position_ = 0;
-    if (length_ == 0) {
+    length_ = unread;
+    if (unread == buffer_.size()) buffer_.resize(2 * buffer_.size());
+    char* const fresh = buffer_.data() + unread;
+    size_t got = std::fread(fresh, 1, buffer_.size() - unread, file_);
+    if (got == 0) {
         if (std::ferror(file_)) fail("Cannot read file", errno ? errno : EIO);
         atEnd_ = true;
         return false;
     }
     if (ctrlZEndsFile_) {
-        const auto* ctrlZ = static_cast<const char*>(std::memchr(buffer_.data(), 26, length_));
-        if (ctrlZ) {
-            length_ = static_cast<size_t>(ctrlZ - buffer_.data());
+        if (const auto* ctrlZ = static_cast<const char*>(std::memchr(fresh, 26, got))) {
+            got = static_cast<size_t>(ctrlZ - fresh);
             atEnd_ = true;
-            return length_ > 0;
         }
     }
-    return true;
+    length_ += got;
+    return got > 0;
+}
+
+void TextFile::requireReading() const {
+    if (!file_ || writing_) fail("Cannot read file", EBADF);
 }
 
 bool TextFile::Eof() {
-    if (!file_ || writing_) fail("Cannot read file", EBADF);
+    requireReading();
     return position_ == length_ && !fill();
 }
 
-std::string TextFile::ReadLine() {
-    if (!file_ || writing_) fail("Cannot read file", EBADF);
-    std::string line;
-    while (position_ < length_ || fill()) {
-        const char* start = buffer_.data() + position_;
+// Finds the next line in the buffer, reading on as far as it reaches, and passes over it. False at
+// the end of the file; a last line without a line break counts as a line.
+bool TextFile::nextLine(const char*& start, size_t& size) {
+    size_t searched = 0;  // bytes of the line already searched for its LF; kept by fill()
+    for (;;) {
+        const char* const begin = buffer_.data() + position_;
         const size_t available = length_ - position_;
-        const auto* newline = static_cast<const char*>(std::memchr(start, '\n', available));
-        const size_t take = newline ? static_cast<size_t>(newline - start) : available;
-        line.append(start, take);
-        position_ += take;
-        if (newline) {
-            ++position_;
-            break;
+        if (const auto* lf = static_cast<const char*>(std::memchr(begin + searched, '\n', available - searched))) {
+            start = begin;
+            size = static_cast<size_t>(lf - begin);
+            position_ += size + 1;
+            return true;
+        }
+        searched = available;
+        if (!fill()) {
+            if (available == 0) return false;
+            start = buffer_.data() + position_;
+            size = available;
+            position_ = length_;
+            return true;
         }
     }
-    line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+}
+
+std::string TextFile::ReadLine() {
+    requireReading();
+    std::string line;
+    const char* start;
+    size_t size;
+    if (nextLine(start, size)) assignWithoutCr(line, start, size);
     return line;
+}
+
+std::int64_t TextFile::SkipLines(std::int64_t count, std::string* last) {
+    requireReading();
+    std::int64_t skipped = 0;
+    while (skipped < count) {
+        skipped += passBufferedLines(count - skipped, last);
+        if (skipped == count) break;
+        // What is left in the buffer is the start of a line; passing it reads the next block.
+        const char* start;
+        size_t size;
+        if (!nextLine(start, size)) break;
+        if (last) assignWithoutCr(*last, start, size);
+        ++skipped;
+    }
+    return skipped;
+}
+
+// Passes over up to `count` of the lines that end in the buffer and returns how many it passed.
+std::int64_t TextFile::passBufferedLines(std::int64_t count, std::string* last) {
+    const char* const begin = buffer_.data() + position_;
+    const char* const end = buffer_.data() + length_;
+    const char* from = begin;
+    const char* lastEnd = nullptr;  // the LF of the last line passed
+    std::int64_t left = count;
+    // Far from the last line to pass, whole chunks are passed by counting their line ends.
+    while (left >= kCountedLines && end - from >= static_cast<std::ptrdiff_t>(kChunkSize)) {
+        const auto ends = static_cast<std::int64_t>(countLineEnds(from, kChunkSize));
+        if (ends >= left) break;
+        if (ends > 0) lastEnd = static_cast<const char*>(memrchr(from, '\n', kChunkSize));
+        left -= ends;
+        from += kChunkSize;
+    }
+    // Near it, line end after line end.
+    for (; left > 0 && end - from >= static_cast<std::ptrdiff_t>(kMaskBytes); from += kMaskBytes)
+        for (unsigned mask = lineEndMask(from); mask != 0 && left > 0; mask &= mask - 1, --left)
+            lastEnd = from + std::countr_zero(mask);
+    for (; left > 0 && from < end; ++from)
+        if (*from == '\n') {
+            lastEnd = from;
+            --left;
+        }
+    if (!lastEnd) return 0;
+    if (last) {
+        const auto* previous = static_cast<const char*>(memrchr(begin, '\n', static_cast<size_t>(lastEnd - begin)));
+        const char* start = previous ? previous + 1 : begin;
+        assignWithoutCr(*last, start, static_cast<size_t>(lastEnd - start));
+    }
+    position_ = static_cast<size_t>(lastEnd + 1 - buffer_.data());
+    return count - left;
 }
 
 void TextFile::WriteLine(const std::string& line) {

@@ -2,8 +2,10 @@
 // Line-oriented text files as the games use them. Lines are written with CR LF; on reading, LF
 // ends a line and CR bytes are dropped; reading past the last line gives an empty line. Every
 // failing open, read, write and close throws tk::Error naming the file and the cause.
+// A file is read in large blocks, and a line is copied out of them only when it is asked for.
 #include "file_replacement.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -34,17 +36,26 @@ public:
     bool isOpen() const { return file_ != nullptr || replacement_.has_value(); }
     bool Eof();
     std::string ReadLine();
+    // Passes over the next `count` lines, or those left before the end of the file, without
+    // copying them, and returns how many there were. With `last`, the last of them is read into
+    // it (left as it is when there was none).
+    std::int64_t SkipLines(std::int64_t count, std::string* last = nullptr);
     void WriteLine(const std::string& line);
 
 private:
     [[noreturn]] void fail(const char* what, int error) const;
+    void requireReading() const;
     bool fill();
+    bool nextLine(const char*& start, size_t& size);
+    std::int64_t passBufferedLines(std::int64_t count, std::string* last);
 
     std::string name_;
     std::FILE* file_ = nullptr;
     std::optional<FileReplacement> replacement_;
     bool writing_ = false;
     bool ctrlZEndsFile_ = false;
+    // Bytes read from the file; those from position_ to length_ are not read yet, and position_
+    // is always the start of a line.
     std::vector<char> buffer_;
     size_t position_ = 0;
     size_t length_ = 0;

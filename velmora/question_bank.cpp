@@ -4,7 +4,11 @@
 #include "toolkit/random.h"
 #include "toolkit/text_file.h"
 
+#include <cstdint>
+
 namespace {
+
+constexpr std::int64_t RecordLines = 6;
 
 // Reads the next six lines into a record; past the end of the file they are empty.
 void ReadRecord(tk::TextFile& bank, QuestionRecord& record) {
@@ -26,17 +30,18 @@ void ScanLevelGroups(LevelBoundsTable& LevelBounds) {
     // Bounds are gathered aside and taken only for a bank of exactly 15 groups, so a bank with more
     // never writes past the table.
     LevelBoundsTable found{};
-    std::string previousKey;
+    std::string previousKey, key;
     int record = 1;
     int group = 1;
-    QuestionRecord current;
     while (!bank.Eof()) {
-        ReadRecord(bank, current);
-        if (current.LevelKey != previousKey) {
+        // Only a record's key, its last line, matters here; past the end of the file it is empty.
+        bank.SkipLines(RecordLines - 1);
+        key = bank.ReadLine();
+        if (key != previousKey) {
             if (group <= LevelCount) found[group] = record;
             ++group;
         }
-        previousKey = current.LevelKey;
+        previousKey = key;
         ++record;
     }
     bank.Close();
@@ -70,7 +75,11 @@ void DrawQuestions(const LevelBoundsTable& LevelBounds, int& RandomBound, Questi
         do {
             r = 1 + tk::Random(RandomBound);
         } while (r < LevelBounds[n] || r >= LevelBounds[n + 1]);
-        for (; nextRecord <= r; ++nextRecord) ReadRecord(bank, Questions[n]);
+        // r lies past the record chosen for level n - 1, as the groups follow one another; the
+        // records between are passed over unread.
+        bank.SkipLines(RecordLines * (r - nextRecord));
+        ReadRecord(bank, Questions[n]);
+        nextRecord = r + 1;
     }
     bank.Close();
 }

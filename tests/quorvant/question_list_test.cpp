@@ -143,6 +143,24 @@ TEST_F(Draw, AnEmptyBlockWritesThePreviousPickAgain) {
     EXPECT_EQ(lines[14], questionLine("b10", 3));
 }
 
+// The lines passed over are not copied, yet the line buffer ends as reading them into it would leave
+// it: holding the last line read and not picked.
+TEST_F(Draw, LeavesTheLastLineReadAndNotPickedInTheLineBuffer) {
+    folder.write("bank0.txt", bankOf("a", 12));
+    const auto lines125 = splitLines(bankOf("b", 125));
+    folder.write("bank.txt", bankOf("b", 125));  // the last block is lines 109 to 120
+    for (int game = 0; game < 40; ++game) {
+        const bool line120Picked = draw()[14] == lines125[119];
+        EXPECT_EQ(lineBuffer, lines125[line120Picked ? 118 : 119]);
+    }
+    folder.write("bank.txt", bankOf("b", 135));  // the last block, 127 to 140, reaches past the end
+    draw();
+    EXPECT_EQ(lineBuffer, "");
+    folder.write("bank.txt", bankOf("b", 3));  // blocks of no lines: the count's last line is left
+    draw();
+    EXPECT_EQ(lineBuffer, splitLines(bankOf("b", 3))[2]);
+}
+
 TEST_F(Draw, ByteTwentySixEndsABank) {
     folder.write("bank0.txt", bankOf("a", 5) + "\x1a" + bankOf("x", 5));
     folder.write("bank.txt", bankOf("b", 10));

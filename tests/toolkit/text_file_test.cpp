@@ -2,7 +2,10 @@
 #include "toolkit/error.h"
 #include "toolkit/text_file.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sys/stat.h>
 
 using testing_support::TempFolder;
@@ -145,5 +148,80 @@ TEST(TextFile, FilesCreatedForWritingCannotBeDeletedUntilClosed) {
     file.RewriteAtomically();  // only its temporary file is open
     folder.write("list.txt", "old\r\n");
     EXPECT_TRUE(tk::DeleteFile("list.txt"));
+    file.Close();
+}
+
+TEST(TextFile, SkippedLinesFollowTheSameRulesAsReadOnes) {
+    TempFolder folder;
+    folder.write("a.txt", "one\r\ntwo\nth\rree\r\nlast");
+    tk::TextFile file;
+    file.Assign("a.txt");
+    file.Reset();
+    std::string last = "before";
+    EXPECT_EQ(file.SkipLines(0, &last), 0);
+    EXPECT_EQ(last, "before");
+    EXPECT_EQ(file.SkipLines(2, &last), 2);
+    EXPECT_EQ(last, "two");
+    EXPECT_EQ(file.SkipLines(1, &last), 1);
+    EXPECT_EQ(last, "three");
+    EXPECT_EQ(file.SkipLines(5, &last), 1);  // only the last line without a line break is left
+    EXPECT_EQ(last, "last");
+    EXPECT_TRUE(file.Eof());
+    EXPECT_EQ(file.SkipLines(3, &last), 0);
+    EXPECT_EQ(last, "last");
+    EXPECT_EQ(file.ReadLine(), "");
+    file.Close();
+    EXPECT_THROW(file.SkipLines(1), tk::Error);  // not open
+
+    folder.write("z.txt", std::string("a\r\nb\x1A" "c\r\nd\r\n"));
+    file.Assign("z.txt");
+    file.setCtrlZEndsFile(true);
+    file.Reset();
+    EXPECT_EQ(file.SkipLines(10, &last), 2);
+    EXPECT_EQ(last, "b");
+    file.Close();
+}
+
+// Many lines of every length, and one far longer than a block, passed and read in turns by counts
+// large and small, against the file split plainly at its LF bytes.
+TEST(TextFile, SkippingAndReadingAcrossBlocks) {
+    std::string text;
+    std::vector<std::string> lines;
+    for (int k = 0; k < 200000; ++k) {
+        std::string line(static_cast<size_t>(k * 7919 % 41), static_cast<char>('a' + k % 26));
+        if (k == 100000) line.assign(300000, 'L');
+        if (k % 5 == 1 && !line.empty()) line[line.size() / 2] = '\r';
+        text += line + (k % 3 ? "\r\n" : "\n");
+        line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+        lines.push_back(line);
+    }
+    TempFolder folder;
+    folder.write("many.txt", text + "tail");
+    lines.push_back("tail");
+
+    tk::TextFile file;
+    file.Assign("many.txt");
+    file.Reset();
+    const std::int64_t counts[] = {1, 5, 31, 32, 33, 700, 4000, 65537, 17};
+    size_t next = 0;
+    std::string last;
+    for (int turn = 0; next < lines.size(); ++turn) {
+        const std::int64_t count = counts[turn % std::size(counts)];
+        const std::int64_t expected = std::min<std::int64_t>(count, static_cast<std::int64_t>(lines.size() - next));
+        ASSERT_EQ(file.SkipLines(count, turn % 2 ? &last : nullptr), expected) << "turn " << turn;
+        next += static_cast<size_t>(expected);
+        if (turn % 2) {
+            EXPECT_EQ(last, lines[next - 1]) << "turn " << turn;
+        }
+        if (next < lines.size()) {
+            ASSERT_EQ(file.ReadLine(), lines[next++]) << "turn " << turn;
+        }
+    }
+    EXPECT_TRUE(file.Eof());
+    file.Close();
+
+    file.Reset();
+    EXPECT_EQ(file.SkipLines(INT64_MAX, &last), static_cast<std::int64_t>(lines.size()));
+    EXPECT_EQ(last, "tail");
     file.Close();
 }
