@@ -51,7 +51,7 @@ TextFile::~TextFile() {
 void TextFile::Assign(const std::string& name) { name_ = nativePath(name); }
 
 void TextFile::fail(const char* what, int error) const {
-    throw Error(std::string(what) + " \"" + name_ + "\": " + std::strerror(error));
+    throw fileError(what, name_, std::strerror(error));
 }
 
 void TextFile::Reset() {
