@@ -2,6 +2,7 @@
 #include "error.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <cerrno>
@@ -13,6 +14,9 @@
 
 namespace tk::jpeg {
 namespace {
+
+constexpr std::uint64_t kLargestSide = 8192;
+constexpr std::uint64_t kMostPixels = 64'000'000;
 
 // libjpeg reports fatal errors through a callback that must not return: jump back to the caller.
 struct ErrorManager {
@@ -46,6 +50,13 @@ QImage decode(std::span<const unsigned char> data, const std::string& what) {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
+    // A few bytes can claim a giant picture; refuse it before its pixels take the memory.
+    const std::uint64_t width = info.image_width, height = info.image_height;
+    if (width > kLargestSide || height > kLargestSide || width * height > kMostPixels) {
+        jpeg_destroy_decompress(&info);
+        throw Error(what + ": the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
+                    " pixels; at most " + std::to_string(kLargestSide) + " on a side and 64 million in all)");
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),

@@ -6,7 +6,8 @@
 
 namespace tk::jpeg {
 
-// Decodes a JPEG held in memory. Throws tk::Error naming `what` when the data is not a picture.
+// Decodes a JPEG held in memory. Throws tk::Error naming `what` when the data is not a picture, or
+// when its header claims more than 8192 pixels on a side or 64 million in all.
 QImage decode(std::span<const unsigned char> data, const std::string& what);
 
 // Reads and decodes a JPEG file. Throws tk::Error naming the file and the cause.
