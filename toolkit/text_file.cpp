@@ -1,5 +1,6 @@
 #include "text_file.h"
 #include "error.h"
+#include "open_to_read.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -56,14 +57,7 @@ void TextFile::fail(const char* what, int error) const {
 
 void TextFile::Reset() {
     if (file_) Close();
-    std::FILE* file = std::fopen(name_.c_str(), "rb");
-    if (!file) fail("Cannot open file", errno);
-    struct stat info {};
-    if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
-        std::fclose(file);
-        fail("Cannot open file", EISDIR);
-    }
-    file_ = file;
+    file_ = openToRead(name_);
     writing_ = false;
     buffer_.resize(kBufferSize);
     position_ = length_ = 0;

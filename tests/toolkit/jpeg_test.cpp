@@ -36,8 +36,8 @@ std::string loadFailure(const std::string& path) {
 TEST(Jpeg, APictureClaimingAGiantSizeIsRefusedBeforeDecoding) {
     testing_support::TempFolder folder;
     folder.write("wide.jpg", claimingSize(folder, 20000, 20000));
-    EXPECT_EQ(loadFailure("wide.jpg"),
-              "\"wide.jpg\": the picture is too large (20000 x 20000 pixels; at most 8192 on a side and 64 million in all)");
+    EXPECT_EQ(loadFailure("wide.jpg"), "Cannot load picture \"wide.jpg\": the picture is too large "
+                                       "(20000 x 20000 pixels; at most 8192 on a side and 64 million in all)");
     folder.write("side.jpg", claimingSize(folder, 16, 8193));
     EXPECT_THAT(loadFailure("side.jpg"), HasSubstr("(16 x 8193 pixels;"));
     folder.write("area.jpg", claimingSize(folder, 8000, 8001));
