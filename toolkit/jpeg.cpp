@@ -79,7 +79,8 @@ QImage load(const std::string& path) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openToRead(path), std::fclose);
     std::vector<unsigned char> bytes;
     unsigned char chunk[64 * 1024];
-    while (const size_t read = std::fread(chunk, 1, sizeof chunk, file.get())) bytes.insert(bytes.end(), chunk, chunk + read);
+    while (const size_t read = std::fread(chunk, 1, sizeof chunk, file.get()))
+        bytes.insert(bytes.end(), chunk, chunk + read);
     if (std::ferror(file.get())) throw fileError("Cannot read file", path, std::strerror(errno ? errno : EIO));
     return decode(bytes, path);
 }

@@ -40,5 +40,6 @@ TEST(StrToInt, TheTextIsQuotedCutAfterAHundredCharactersAndWithItsControlBytesSh
     const std::string hundred = "a" + std::string(99, '9');
     EXPECT_EQ(messageFor(hundred), "'" + hundred + "' is not a valid integer value");
     EXPECT_EQ(messageFor(hundred + "9"), "'" + hundred + "\x85' is not a valid integer value");  // "…"
-    EXPECT_EQ(messageFor(std::string("1\0\t2\x1A\x7F\xC0", 7)), "'1\\0\\x092\\x1A\\x7F\xC0' is not a valid integer value");
+    EXPECT_EQ(messageFor(std::string("1\0\t2\x1A\x7F\xC0", 7)),
+              "'1\\0\\x092\\x1A\\x7F\xC0' is not a valid integer value");
 }

@@ -114,7 +114,8 @@ TEST_F(StatisticsTest, ALineThatIsNoNumberFailsOnlyItsOwnCount) {
 TEST_F(StatisticsTest, AHugeLineOrOneWithANulIsQuotedShortAndWhole) {
     start(bank15(), false);
     const std::string huge(10'000'000, '7');
-    folder.write("stat.txt", "0\r\n" + huge + "x\r\n" + std::string("0\0 5", 4) + "\r\n" + statFile(std::vector<int>(13, 0)));
+    const std::string withNul("0\0 5", 4);
+    folder.write("stat.txt", "0\r\n" + huge + "x\r\n" + withNul + "\r\n" + statFile(std::vector<int>(13, 0)));
     loseAt(2);
     loseAt(3);
     ASSERT_EQ(errors.messages.size(), 2u);
