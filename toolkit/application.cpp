@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <exception>
+#include <optional>
 #include <vector>
 
 namespace tk {
@@ -15,6 +18,10 @@ namespace {
 Application* theApplication = nullptr;
 ErrorBox* errorBoxOverride = nullptr;
 Waiter* waiterOverride = nullptr;
+
+// The text of the error box on screen, and the errors raised while it is open, in their order.
+std::optional<std::string> openErrorText;
+std::deque<std::string> waitingErrors;
 
 void standardErrorBox(const std::string& message) {
     const QString title = theApplication ? toScreen(theApplication->title()) : QString();
@@ -43,8 +50,29 @@ void setErrorBox(ErrorBox* box) { errorBoxOverride = box; }
 void setWaiter(Waiter* waiter) { waiterOverride = waiter; }
 
 void showError(const std::string& message) {
-    if (errorBoxOverride) errorBoxOverride->show(message);
-    else standardErrorBox(message);
+    // An error raised while a box is open (often by a handler that the box's closing set off, such
+    // as the pointer entering a control again) waits until that box is closed: a box opened inside
+    // another would take the stack deeper with every box the player closes. A text that is on
+    // screen or waiting already is not shown twice.
+    if (openErrorText) {
+        if (message != *openErrorText && std::ranges::find(waitingErrors, message) == waitingErrors.end())
+            waitingErrors.push_back(message);
+        return;
+    }
+    struct Closed {
+        ~Closed() {
+            openErrorText.reset();
+            waitingErrors.clear();
+        }
+    } closed;
+    openErrorText = message;
+    while (true) {
+        if (errorBoxOverride) errorBoxOverride->show(*openErrorText);
+        else standardErrorBox(*openErrorText);
+        if (waitingErrors.empty()) break;
+        openErrorText = std::move(waitingErrors.front());
+        waitingErrors.pop_front();
+    }
 }
 
 void dispatch(const std::function<void()>& handler) {

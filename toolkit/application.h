@@ -33,6 +33,8 @@ void setWaiter(Waiter* waiter);
 // handler is skipped; the program goes on.
 void dispatch(const std::function<void()>& handler);
 // Shows a message in the error box (the standard one: the application's title, a stop icon, "OK").
+// A message that comes while a box is open is shown after that box closes, and not at all when its
+// text is on screen or waiting already; boxes never open inside each other.
 void showError(const std::string& message);
 // Blocks the thread (the answer judging's fixed waits).
 void Sleep(int milliseconds);

@@ -6,7 +6,7 @@
 namespace tk {
 
 std::int32_t StrToInt(const std::string& text) {
-    auto fail = [&]() -> std::int32_t { throw Error("'" + text + "' is not a valid integer value"); };
+    auto fail = [&]() -> std::int32_t { throw Error("'" + quoted(text) + "' is not a valid integer value"); };
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     if (i == text.size()) return fail();

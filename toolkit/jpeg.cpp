@@ -1,18 +1,22 @@
 #include "jpeg.h"
 #include "error.h"
+#include "open_to_read.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <cerrno>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <vector>
 
 #include <jpeglib.h>
 
 namespace tk::jpeg {
 namespace {
+
+constexpr std::uint64_t kLargestSide = 8192;
+constexpr std::uint64_t kMostPixels = 64'000'000;
 
 // libjpeg reports fatal errors through a callback that must not return: jump back to the caller.
 struct ErrorManager {
@@ -31,8 +35,9 @@ void onWarning(j_common_ptr, int) {}  // corrupt-data warnings still give a usab
 
 }  // namespace
 
-QImage decode(std::span<const unsigned char> data, const std::string& what) {
-    if (data.empty()) throw Error(what + ": the file is empty, not a JPEG picture");
+QImage decode(std::span<const unsigned char> data, const std::string& name) {
+    const auto fail = [&](const std::string& cause) { return fileError("Cannot load picture", name, cause); };
+    if (data.empty()) throw fail("the file is empty, not a JPEG picture");
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
@@ -41,18 +46,25 @@ QImage decode(std::span<const unsigned char> data, const std::string& what) {
     QImage image;  // constructed before setjmp so that longjmp skips no destructor
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
-        throw Error(what + ": not a valid JPEG picture (" + errors.message + ")");
+        throw fail(std::string("not a valid JPEG picture (") + errors.message + ")");
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
+    // A few bytes can claim a giant picture; refuse it before its pixels take the memory.
+    const std::uint64_t width = info.image_width, height = info.image_height;
+    if (width > kLargestSide || height > kLargestSide || width * height > kMostPixels) {
+        jpeg_destroy_decompress(&info);
+        throw fail("the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
+                   " pixels; at most " + std::to_string(kLargestSide) + " on a side and 64 million in all)");
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGB888);
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
-        throw Error(what + ": the picture is too large");
+        throw fail("the picture is too large");
     }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
@@ -64,17 +76,19 @@ QImage decode(std::span<const unsigned char> data, const std::string& what) {
 }
 
 QImage load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error("Cannot open file \"" + path + "\". " + std::strerror(errno));
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw Error("Cannot read file \"" + path + "\". " + std::strerror(errno));
-    return decode(bytes, "\"" + path + "\"");
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openToRead(path), std::fclose);
+    std::vector<unsigned char> bytes;
+    unsigned char chunk[64 * 1024];
+    while (const size_t read = std::fread(chunk, 1, sizeof chunk, file.get()))
+        bytes.insert(bytes.end(), chunk, chunk + read);
+    if (std::ferror(file.get())) throw fileError("Cannot read file", path, std::strerror(errno ? errno : EIO));
+    return decode(bytes, path);
 }
 
 void save(const QImage& picture, const std::string& path, int quality) {
     const QImage image = picture.convertToFormat(QImage::Format_RGB888);
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw Error("Cannot create file \"" + path + "\". " + std::strerror(errno));
+    if (!file) throw fileError("Cannot create file", path, std::strerror(errno));
     jpeg_compress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
@@ -82,7 +96,7 @@ void save(const QImage& picture, const std::string& path, int quality) {
     if (setjmp(errors.jump)) {
         jpeg_destroy_compress(&info);
         std::fclose(file);
-        throw Error("\"" + path + "\": " + errors.message);
+        throw fileError("Cannot write file", path, errors.message);
     }
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, file);
@@ -101,7 +115,7 @@ void save(const QImage& picture, const std::string& path, int quality) {
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    if (std::fclose(file) != 0) throw Error("Cannot write file \"" + path + "\". " + std::strerror(errno));
+    if (std::fclose(file) != 0) throw fileError("Cannot write file", path, std::strerror(errno));
 }
 
 }  // namespace tk::jpeg

@@ -6,8 +6,9 @@
 
 namespace tk::jpeg {
 
-// Decodes a JPEG held in memory. Throws tk::Error naming `what` when the data is not a picture.
-QImage decode(std::span<const unsigned char> data, const std::string& what);
+// Decodes a JPEG held in memory. Throws tk::Error naming the picture when the data is not one, or
+// when its header claims more than 8192 pixels on a side or 64 million in all.
+QImage decode(std::span<const unsigned char> data, const std::string& name);
 
 // Reads and decodes a JPEG file. Throws tk::Error naming the file and the cause.
 QImage load(const std::string& path);

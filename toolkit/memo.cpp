@@ -1,6 +1,8 @@
 #include "memo.h"
 #include "text.h"
+#include "text_box.h"
 
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -30,6 +32,15 @@ std::vector<std::string> Memo::lines() const {
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
         result.push_back(fromScreen(block.text()));
     return result;
+}
+
+void Memo::mouseReleaseEvent(QMouseEvent* event) {
+    const bool pasted = pasteSelection(*event, [&](const QString& text) {
+        if (isReadOnly()) return;
+        setTextCursor(cursorForPosition(event->position().toPoint()));
+        insertPlainText(text);
+    });
+    if (!pasted) QPlainTextEdit::mouseReleaseEvent(event);
 }
 
 }  // namespace tk

@@ -16,6 +16,9 @@ public:
     void appendLine(const std::string& line);
     // The lines as they stand, the player's typing included; none when the box is empty.
     std::vector<std::string> lines() const;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 }  // namespace tk

@@ -3,6 +3,7 @@
 // to the one thread, which does everything else.
 #include "error.h"
 #include "media_backend.h"
+#include "open_to_read.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -12,11 +13,11 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
+#include <string_view>
 #include <thread>
 
 namespace tk {
@@ -188,14 +189,19 @@ class SdlBackend : public MediaBackend {
 public:
     std::unique_ptr<Sound> open(const std::string& fileName) override {
         Device& device = Device::instance();
+        static constexpr std::string_view what = "Cannot open the sound";
         const auto fail = [&](const std::string& reason) -> std::unique_ptr<Sound> {
-            throw Error("Cannot open the sound \"" + fileName + "\": " + reason);
+            throw fileError(what, fileName, reason);
         };
         if (!device.failure().empty()) return fail("no sound device (" + device.failure() + ")");
         const int channel = device.freeChannel();
         if (channel < 0) return fail("too many sounds open");
-        SDL_RWops* file = SDL_RWFromFile(fileName.c_str(), "rb");
-        if (!file) return fail(std::strerror(errno));
+        std::FILE* stream = openToRead(fileName, what);
+        SDL_RWops* file = SDL_RWFromFP(stream, SDL_TRUE);
+        if (!file) {
+            std::fclose(stream);
+            return fail(SDL_GetError());
+        }
         Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
         if (!chunk) return fail(Mix_GetError());
         return std::make_unique<SdlSound>(chunk, channel);

@@ -1,5 +1,6 @@
 #include "text_file.h"
 #include "error.h"
+#include "open_to_read.h"
 
 #include <algorithm>
 #include <bit>
@@ -107,18 +108,13 @@ void TextFile::fail(const char* what, int error) const {
 
 void TextFile::Reset() {
     if (isOpen()) Close();
-    std::FILE* file = std::fopen(name_.c_str(), "rb");
-    if (!file) fail("Cannot open file", errno);
-    struct stat info {};
-    if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
-        std::fclose(file);
-        fail("Cannot open file", EISDIR);
-    }
-    file_ = file;
+    file_ = openToRead(name_);
     writing_ = false;
-    // A small file takes a buffer of its size and a byte more, which sees its end at the first read.
-    const auto size = static_cast<size_t>(std::max<off_t>(info.st_size, 0));
-    buffer_.resize(std::min(kBlockSize, size + 1));
+    // A small file takes a buffer of its size and a byte more, which sees its end at the first
+    // read; a file of no known size (a pipe) takes a whole block.
+    struct stat info {};
+    const bool sized = fstat(fileno(file_), &info) == 0 && S_ISREG(info.st_mode);
+    buffer_.resize(sized ? std::min(kBlockSize, static_cast<size_t>(info.st_size) + 1) : kBlockSize);
     position_ = length_ = 0;
     atEnd_ = false;
     filesHeldOpen().insert(identity(name_));

@@ -51,6 +51,12 @@ after=$(darkest velmora_trainer.png 12 10 500 14)
 awk -v b="$before" -v a="$after" 'BEGIN { exit !(b > 0.9 && a < 0.5) }' ||
     fail "no line in the log after an answer (darkest grey $before before, $after after)"
 
+# A middle click in the log, with nothing selected anywhere, pastes nothing and crashes nothing.
+read -r left top _ _ < <(geometry "$trainer")
+xdotool mousemove $((left + 100)) $((top + 40)) click 2
+sleep 1
+game_running || abort "the game ended at a middle click in the log"
+
 # Closing the trainer elsewhere on the screen brings the main window back there.
 opened_at="$tx $ty"
 xdotool windowmove --sync "$trainer" 150 90 || true

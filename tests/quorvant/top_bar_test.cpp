@@ -124,6 +124,20 @@ TEST_F(TopBar, APictureThatCannotBeLoadedStopsTheButton) {
     EXPECT_TRUE(form().Visible());
 }
 
+TEST_F(TopBar, ClosingTheErrorBoxOverAButtonWhoseLookFailsOpensNoBoxInsideIt) {
+    std::filesystem::remove_all("images");
+    // The pointer rests on the button: closing the box gives the button a new enter, whose look
+    // fails again.
+    tk::Image* const button = form().Image4;
+    errors.onClose = [&](const std::string&) {
+        if (errors.messages.size() < 500) enter(button);
+    };
+    for (int hover = 0; hover < 500; ++hover) enter(button);
+    EXPECT_EQ(errors.deepest, 1);
+    ASSERT_EQ(errors.messages.size(), 500u);  // one box per hover; the enter its closing gives repeats it
+    EXPECT_NE(errors.messages.back().find("about2.jpg"), std::string::npos);
+}
+
 TEST_F(TopBar, MinimiseTakesEveryShownWindowAwayAndPausesTheMusicOnce) {
     release(form().Image4);
     release(form().Image5);

@@ -1,6 +1,7 @@
 #include "seams.h"
 #include "toolkit/random.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -10,6 +11,13 @@ namespace testing_support {
 
 RecordingErrorBox::RecordingErrorBox() { tk::setErrorBox(this); }
 RecordingErrorBox::~RecordingErrorBox() { tk::setErrorBox(nullptr); }
+
+void RecordingErrorBox::show(const std::string& message) {
+    messages.push_back(message);
+    deepest = std::max(deepest, ++depth_);
+    if (onClose) onClose(message);
+    --depth_;
+}
 
 RecordingWaiter::RecordingWaiter() { tk::setWaiter(this); }
 RecordingWaiter::~RecordingWaiter() { tk::setWaiter(nullptr); }

@@ -3,17 +3,25 @@
 #include "toolkit/application.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace testing_support {
 
+// Records the boxes, and how deeply they were ever open inside each other. Closing a box runs
+// onClose with its text, as closing the real box can deliver events (an enter, a key) to the program.
 class RecordingErrorBox : public tk::ErrorBox {
 public:
     RecordingErrorBox();
     ~RecordingErrorBox() override;
-    void show(const std::string& message) override { messages.push_back(message); }
+    void show(const std::string& message) override;
     std::vector<std::string> messages;
+    std::function<void(const std::string&)> onClose;
+    int deepest = 0;
+
+private:
+    int depth_ = 0;
 };
 
 class RecordingWaiter : public tk::Waiter {

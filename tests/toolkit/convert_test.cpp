@@ -27,3 +27,19 @@ TEST(StrToInt, RefusedFormsNameTheText) {
         }
     }
 }
+
+TEST(StrToInt, TheTextIsQuotedCutAfterAHundredCharactersAndWithItsControlBytesShown) {
+    const auto messageFor = [](const std::string& text) {
+        try {
+            tk::StrToInt(text);
+        } catch (const tk::Error& error) {
+            return std::string(error.what());
+        }
+        return std::string("accepted");
+    };
+    const std::string hundred = "a" + std::string(99, '9');
+    EXPECT_EQ(messageFor(hundred), "'" + hundred + "' is not a valid integer value");
+    EXPECT_EQ(messageFor(hundred + "9"), "'" + hundred + "\x85' is not a valid integer value");  // "…"
+    EXPECT_EQ(messageFor(std::string("1\0\t2\x1A\x7F\xC0", 7)),
+              "'1\\0\\x092\\x1A\\x7F\xC0' is not a valid integer value");
+}

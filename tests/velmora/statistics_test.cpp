@@ -114,6 +114,18 @@ TEST_F(StatisticsTest, ALineThatIsNoNumberFailsOnlyItsOwnCount) {
     EXPECT_EQ(statLines()[1], "abc");
 }
 
+TEST_F(StatisticsTest, AHugeLineOrOneWithANulIsQuotedShortAndWhole) {
+    start(bank15(), false);
+    const std::string huge(10'000'000, '7');
+    const std::string withNul("0\0 5", 4);
+    folder.write("stat.txt", "0\r\n" + huge + "x\r\n" + withNul + "\r\n" + statFile(std::vector<int>(13, 0)));
+    loseAt(2);
+    loseAt(3);
+    ASSERT_EQ(errors.messages.size(), 2u);
+    EXPECT_EQ(errors.messages[0], "'" + huge.substr(0, 100) + "\x85' is not a valid integer value");
+    EXPECT_EQ(errors.messages[1], "'0\\0 5' is not a valid integer value");
+}
+
 TEST_F(StatisticsTest, AnEmptyFirstLineMakesEveryCountReadTheFileAgain) {
     start(bank15(), false);
     folder.write("stat.txt", "\r\n" + statFile(std::vector<int>(15, 0)));
