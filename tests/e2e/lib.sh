@@ -8,6 +8,8 @@
 begin_run() {
     game_dir=$(realpath "$1")
     artifacts=$2
+    # The build's own probe, unless the test run names one.
+    X_PROBE=${X_PROBE:-$game_dir/../../tests/x_probe}
     mkdir -p "$artifacts"
     work=$(mktemp -d)
     failures=0
