@@ -154,9 +154,15 @@ hidden() { [[ $(xwininfo -id "$1" 2>/dev/null) != *IsViewable* ]]; }
 # wait_gone ID [SECONDS]: waits (30 s unless told) until the window is no longer shown.
 wait_gone() { within "${2:-30}" hidden "$1"; }
 
-# accept_box ID: Enter on an error box until it closes (30 s at most). A box takes the key only
-# once it is the active window, which can come a while after it shows.
-accept_box() { within 30 closes_on_enter "$1"; }
+# accept_box ID: Enter on an error box until it closes (15 times at most). A box takes the key
+# only once it is the active window, which can come a while after it shows.
+accept_box() {
+    local _
+    for _ in $(seq 15); do
+        closes_on_enter "$1" && return 0
+    done
+    return 1
+}
 closes_on_enter() {
     xdotool key --window "$1" Return 2>/dev/null
     wait_gone "$1" 2
