@@ -8,6 +8,8 @@
 begin_run() {
     game_dir=$(realpath "$1")
     artifacts=$2
+    # The build's own probe, unless the test run names one.
+    X_PROBE=${X_PROBE:-$game_dir/../../tests/x_probe}
     mkdir -p "$artifacts"
     work=$(mktemp -d)
     failures=0
@@ -67,13 +69,17 @@ within() {
 }
 
 # start_display: an Xvfb of 1280 x 1024 on a display number it finds free itself. The programs
-# draw on it through xcb and play their sounds to SDL's silent driver.
+# draw on it through xcb and play their sounds to SDL's silent driver. Without -noreset the server
+# resets itself whenever its last client leaves, and refuses whoever connects during the reset: a
+# program starting just as one of the runs' xdotool calls ends would die with "could not connect
+# to display" (the more often, the busier the machine).
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    within 5 test -s "$work/display" || abort "Xvfb did not start"
+    within 60 test -s "$work/display" || abort "Xvfb did not start"
     DISPLAY=:$(head -n1 "$work/display")
     export DISPLAY QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+    within 60 xprop -root WM_NAME >/dev/null || abort "Xvfb does not answer on $DISPLAY"
 }
 
 # start_window_manager: openbox, for the runs whose windows are moved, minimised or framed (a bare
@@ -81,7 +87,7 @@ start_display() {
 start_window_manager() {
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm_pid=$!
-    within 5 window_manager_running || abort "openbox did not start"
+    within 60 window_manager_running || abort "openbox did not start"
 }
 
 # window_manager_running: whether a window manager has announced itself on the display.
@@ -138,15 +144,34 @@ visible() {
     echo "$id"
 }
 
-# wait_window TITLE [SECONDS]: waits (10 s unless told) for a visible window with this title and
+# wait_window TITLE [SECONDS]: waits (30 s unless told) for a visible window with this title and
 # prints its id.
-wait_window() { within "${2:-10}" visible "$1"; }
+wait_window() { within "${2:-30}" visible "$1"; }
 
 # hidden ID: whether the window is not shown (unmapped, minimised or destroyed).
 hidden() { [[ $(xwininfo -id "$1" 2>/dev/null) != *IsViewable* ]]; }
 
-# wait_gone ID [SECONDS]: waits (5 s unless told) until the window is no longer shown.
-wait_gone() { within "${2:-5}" hidden "$1"; }
+# wait_gone ID [SECONDS]: waits (30 s unless told) until the window is no longer shown.
+wait_gone() { within "${2:-30}" hidden "$1"; }
+
+# accept_box ID: Enter on an error box until it closes (15 times at most). A box takes the key
+# only once it is the active window, which can come a while after it shows.
+accept_box() {
+    local _
+    for _ in $(seq 15); do
+        closes_on_enter "$1" && return 0
+    done
+    return 1
+}
+closes_on_enter() {
+    xdotool key --window "$1" Return 2>/dev/null
+    wait_gone "$1" 2
+}
+
+# answered ID [SECONDS]: waits (30 s unless told) until the program that shows the window has
+# handled all input sent to it so far, and has drawn what that input changed; fails if it does not
+# answer in time or the window is gone.
+answered() { "$X_PROBE" ping "$1" "${2:-30}"; }
 
 # geometry ID: "left top width height" of a window's client area as the X server places it, also
 # when a window manager has put it into a frame.
@@ -163,11 +188,13 @@ click_at() {
     sleep 0.4
 }
 
-# click_in ID X Y: a left click at a point of the window's client area.
+# click_in ID X Y: a left click at a point of the window's client area, and the program's handling
+# of it (unless the click closed the window).
 click_in() {
     local left top
     read -r left top _ _ < <(geometry "$1")
     click_at $((left + $2)) $((top + $3))
+    answered "$1" || true
 }
 
 # shot FILE [WINDOW [CROP]]: a picture of the screen, of a window, or of the part WxH+X+Y of the

@@ -31,12 +31,14 @@ yellow_pixels() {
 # 1. A game with the lifelines and the message panel, and the sound switch.
 copy_game
 start_game quorvant
-if main=$(within 15 window_of_size "$title" 700 550); then
+if main=$(within 30 window_of_size "$title" 700 550); then
+    answered "$main" || fail "the program does not answer"
     sleep 0.5
     shot lifelines_before.png "$main" 90x160+26+124
     click_in "$main" 31 15              # Start
     click_in "$main" 71 204             # call a specialist
-    if panel=$(within 5 window_of_size Form5 302 202); then
+    if panel=$(within 30 window_of_size Form5 302 202); then
+        answered "$panel" || fail "the program does not answer"
         sleep 0.3
         read -r left top _ _ < <(geometry "$panel")
         [ "$left $top" = "489 411" ] || fail "the panel is at $left,$top, not at the centre of the screen (489,411)"
@@ -51,12 +53,13 @@ if main=$(within 15 window_of_size "$title" 700 550); then
             fail "the audience's vote did not replace the specialist's text"
         [ "$(yellow_pixels "$artifacts/panel_audience.png")" -gt 150 ] || fail "no audience's vote in the panel"
         click_in "$panel" 150 40        # on the picture, above the text: closes
-        wait_gone "$panel" 3 || fail "a click on the panel's picture did not close it"
+        wait_gone "$panel" || fail "a click on the panel's picture did not close it"
     else
         fail "the specialist's answer did not open the message panel"
     fi
     click_in "$main" 72 150             # 50/50
     xdotool mousemove 400 80          # off the column, so that no hover look shows
+    answered "$main" || fail "the program does not answer"
     sleep 0.3
     shot lifelines_used.png "$main" 90x160+26+124
     [ "$(pixels_differing "$artifacts/lifelines_before.png" "$artifacts/lifelines_used.png")" -gt 1000 ] ||
@@ -80,13 +83,13 @@ stop_game
 copy_game
 rm "$work/game/forhim2.wav"
 start_game quorvant
-if box=$(wait_window "$title" 15); then
+if box=$(wait_window "$title"); then
     sleep 0.3
     read -r _ _ width height < <(geometry "$box")
     [ "$width $height" != "700 550" ] || fail "the main window showed without its music"
     shot missing_music_error.png "$box"
-    xdotool key --window "$box" Return 2>/dev/null  # the box is gone before the key is let go
-    if game_ended 10; then
+    accept_box "$box"
+    if game_ended 30; then
         [ "$exit_code" -eq 1 ] || fail "the program ended with exit code $exit_code, not 1"
     else
         fail "the program did not end after the error box"
