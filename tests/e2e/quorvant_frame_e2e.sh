@@ -57,7 +57,7 @@ keeps_size() {
 # belongs_to_main ID WHAT: the window is transient for the main window and asks task bars and
 # window switchers to leave it out.
 belongs_to_main() {
-    local owner state
+    local owner
     owner=$(xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | awk '{print $NF}')
     [ "$((owner))" = "$((main))" ] || fail "$2: transient for $owner, not the main window"
     within 30 has_net_state "$1" SKIP_TASKBAR || fail "$2: not kept off the task bar: $(xprop -id "$1" _NET_WM_STATE 2>/dev/null)"
