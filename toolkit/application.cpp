@@ -1,4 +1,5 @@
 #include "application.h"
+#include "controls.h"
 #include "form.h"
 #include "text.h"
 
@@ -83,6 +84,8 @@ int Application::run(Form& mainForm) {
 int Application::run(const std::function<Form&()>& createWindows) {
     Form* mainForm = nullptr;
     try {
+        // Windows that show the same design picture share one decoded copy.
+        const DesignPictureSharing sharing;
         mainForm = &createWindows();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", title_.c_str(), error.what());

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <string>
 
 namespace tk {
@@ -122,5 +123,24 @@ protected:
 
 // A picture stored with a window (compiled into the program), decoded through the JPEG codec.
 QImage designPicture(const char* name);
+
+// While one lives, each design picture is decoded once and the windows that show it share it;
+// once it ends, only the windows hold their pictures.
+class DesignPictureSharing {
+public:
+    DesignPictureSharing() {
+        if (!active_) active_ = this;
+    }
+    ~DesignPictureSharing() {
+        if (active_ == this) active_ = nullptr;
+    }
+    DesignPictureSharing(const DesignPictureSharing&) = delete;
+    DesignPictureSharing& operator=(const DesignPictureSharing&) = delete;
+
+private:
+    friend QImage designPicture(const char* name);
+    static inline DesignPictureSharing* active_ = nullptr;
+    std::map<std::string, QImage, std::less<>> pictures_;
+};
 
 }  // namespace tk

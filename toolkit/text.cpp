@@ -4,15 +4,30 @@
 #include <QStringEncoder>
 
 namespace tk {
+namespace {
+
+// Opening a converter loads the code page's tables: each thread opens one of each once and
+// resets it before every text, so that no text depends on the one before.
+QStringDecoder& decoder() {
+    thread_local QStringDecoder decoder("windows-1251");
+    decoder.resetState();
+    return decoder;
+}
+
+QStringEncoder& encoder() {
+    thread_local QStringEncoder encoder("windows-1251", QStringConverter::Flag::ConvertInvalidToNull);
+    encoder.resetState();
+    return encoder;
+}
+
+}  // namespace
 
 QString toScreen(std::string_view cp1251) {
-    QStringDecoder decode("windows-1251");
-    return decode(QByteArrayView(cp1251.data(), static_cast<qsizetype>(cp1251.size())));
+    return decoder()(QByteArrayView(cp1251.data(), static_cast<qsizetype>(cp1251.size())));
 }
 
 std::string fromScreen(const QString& text) {
-    QStringEncoder encode("windows-1251", QStringConverter::Flag::ConvertInvalidToNull);
-    const QByteArray bytes = encode(text);
+    const QByteArray bytes = encoder()(text);
     return {bytes.constData(), static_cast<size_t>(bytes.size())};
 }
 

@@ -4,6 +4,7 @@
 #include "velmora/trainer.h"
 
 #include "toolkit/colors.h"
+#include "toolkit/controls.h"
 #include "toolkit/text.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,20 @@ TEST_F(Trainer, StartsHiddenOnLevelOneOfItsOwnSet) {
     EXPECT_EQ(Form8->Label1->geometry().right() + 1, 630);
     EXPECT_EQ(Form8->Label1->y(), 32);
     EXPECT_EQ(Form8->Label15->y(), 256);
+}
+
+TEST_F(Trainer, SharesTheMainWindowsBackgroundWhenCreatedWithIt) {
+    const QImage alone = Form8->Image1->picture();
+    windows.reset();
+    {
+        const tk::DesignPictureSharing sharing;
+        createWindowsOnly();
+    }
+    // One decoded copy behind both windows, the same picture as when each decodes its own.
+    EXPECT_EQ(Form8->Image1->picture().constBits(), Form1->Image1->picture().constBits());
+    EXPECT_EQ(Form8->Image1->picture(), alone);
+    // Once the windows are made, a picture asked for again is decoded afresh.
+    EXPECT_NE(tk::designPicture("background.jpg").constBits(), Form1->Image1->picture().constBits());
 }
 
 // Every road of one click: right or wrong, at each level, with the box checked or not.
