@@ -17,7 +17,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
+#include <span>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tk {
 namespace {
@@ -47,6 +54,32 @@ void SDLCALL countMixed(int, void*, int length, void* counter) { *static_cast<st
 
 class SdlSound;
 
+// A file mapped read-only into memory: its pages are read from the page cache as they are used.
+class MappedFile {
+public:
+    // Null when the file cannot be mapped (missing, empty, unreadable).
+    static std::unique_ptr<MappedFile> open(const std::string& fileName) {
+        const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return nullptr;
+        struct stat status {};
+        void* address = MAP_FAILED;
+        if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0)
+            address = mmap(nullptr, static_cast<size_t>(status.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        ::close(fd);
+        if (address == MAP_FAILED) return nullptr;
+        return std::unique_ptr<MappedFile>(new MappedFile(static_cast<const Uint8*>(address), static_cast<size_t>(status.st_size)));
+    }
+    ~MappedFile() { munmap(const_cast<Uint8*>(bytes_.data()), bytes_.size()); }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    std::span<const Uint8> bytes() const { return bytes_; }
+
+private:
+    MappedFile(const Uint8* data, size_t size) : bytes_(data, size) {}
+    std::span<const Uint8> bytes_;
+};
+
 class Device {
 public:
     static Device& instance() {
@@ -57,6 +90,10 @@ public:
     const std::string& failure() const { return failure_; }
     int frameBytes() const { return frameBytes_; }
     int frequency() const { return frequency_; }
+    // True when samples of this kind play as they are, with no conversion.
+    bool playsAsIs(int frequency, int bitsPerSample, int channels) const {
+        return frequency == frequency_ && format_ == AUDIO_S16LSB && bitsPerSample == 16 && channels == channels_;
+    }
     std::uint64_t nextPlay() { return ++lastPlay_; }
 
     // A channel no open sound holds, or -1.
@@ -81,10 +118,8 @@ private:
             std::cerr << "No sound device (" << reason << "): the sound plays silently on SDL's dummy driver.\n";
         }
         Mix_AllocateChannels(kChannels);
-        Uint16 format = 0;
-        int channels = 0;
-        Mix_QuerySpec(&frequency_, &format, &channels);
-        frameBytes_ = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+        Mix_QuerySpec(&frequency_, &format_, &channels_);
+        frameBytes_ = SDL_AUDIO_BITSIZE(format_) / 8 * channels_;
         oneThread = std::this_thread::get_id();
         wakeTarget = &wakeTarget_;
         Mix_ChannelFinished(channelFinished);
@@ -105,6 +140,8 @@ private:
     std::string failure_;
     int frameBytes_ = 4;
     int frequency_ = MIX_DEFAULT_FREQUENCY;
+    Uint16 format_ = 0;
+    int channels_ = 0;
     std::uint64_t lastPlay_ = 0;
     std::array<SdlSound*, kChannels> sounds_{};
     QObject wakeTarget_;
@@ -112,7 +149,9 @@ private:
 
 class SdlSound : public Sound {
 public:
-    SdlSound(Mix_Chunk* chunk, int channel) : chunk_(chunk), channel_(channel) {
+    // The chunk's samples are its own, or lie in `file` (which then outlives the chunk).
+    SdlSound(Mix_Chunk* chunk, int channel, std::unique_ptr<MappedFile> file = nullptr)
+        : file_(std::move(file)), chunk_(chunk), channel_(channel) {
         Device::instance().attach(channel_, this);
     }
 
@@ -171,6 +210,7 @@ private:
         return static_cast<int>(bytes / device.frameBytes() * 1000 / device.frequency());
     }
 
+    std::unique_ptr<MappedFile> file_;
     Mix_Chunk* chunk_;
     int channel_;
     Mix_Chunk rest_{};
@@ -184,6 +224,40 @@ void wake(int channel) {
     if (sound && sound->OnEnded) sound->OnEnded();
 }
 
+std::uint32_t littleEndian32(const Uint8* bytes) {
+    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | std::uint32_t(bytes[3]) << 24;
+}
+std::uint16_t littleEndian16(const Uint8* bytes) { return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8); }
+
+// The samples of a plain PCM WAV file that the device plays as they are, or nothing when the file
+// is anything else or anything out of the ordinary (SDL_mixer's loader then reads it, converts it
+// or names what is wrong). Such a sound is played from the mapped file instead of a copy of it.
+std::span<const Uint8> samplesPlayedAsIs(const MappedFile& file) {
+    const std::span<const Uint8> bytes = file.bytes();
+    if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0)
+        return {};
+    bool playsAsIs = false;
+    std::size_t blockAlign = 0;
+    for (std::size_t at = 12; bytes.size() - at >= 8;) {
+        const Uint8* chunk = bytes.data() + at;
+        const std::size_t size = littleEndian32(chunk + 4);
+        if (size > bytes.size() - at - 8) return {};
+        if (std::memcmp(chunk, "fmt ", 4) == 0) {
+            if (size < 16) return {};
+            const int format = littleEndian16(chunk + 8), channels = littleEndian16(chunk + 10);
+            const int frequency = static_cast<int>(littleEndian32(chunk + 12)), bits = littleEndian16(chunk + 22);
+            blockAlign = littleEndian16(chunk + 20);
+            playsAsIs = format == 1 && blockAlign == static_cast<std::size_t>(channels) * 2 &&
+                        Device::instance().playsAsIs(frequency, bits, channels);
+        } else if (std::memcmp(chunk, "data", 4) == 0) {
+            if (!playsAsIs) return {};
+            return bytes.subspan(at + 8, size - size % blockAlign);
+        }
+        at += 8 + size + size % 2;
+    }
+    return {};
+}
+
 class SdlBackend : public MediaBackend {
 public:
     std::unique_ptr<Sound> open(const std::string& fileName) override {
@@ -194,6 +268,13 @@ public:
         if (!device.failure().empty()) return fail("no sound device (" + device.failure() + ")");
         const int channel = device.freeChannel();
         if (channel < 0) return fail("too many sounds open");
+        if (auto mapped = MappedFile::open(fileName)) {
+            const auto samples = samplesPlayedAsIs(*mapped);
+            if (!samples.empty()) {
+                Mix_Chunk* chunk = Mix_QuickLoad_RAW(const_cast<Uint8*>(samples.data()), static_cast<Uint32>(samples.size()));
+                if (chunk) return std::make_unique<SdlSound>(chunk, channel, std::move(mapped));
+            }
+        }
         SDL_RWops* file = SDL_RWFromFile(fileName.c_str(), "rb");
         if (!file) return fail(std::strerror(errno));
         Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -29,21 +30,23 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
 
 void deliverNotices() { QCoreApplication::processEvents(); }
 
-// A mono 16-bit tone of the given length.
-void writeWav(const std::string& path, int milliseconds) {
-    const std::uint32_t rate = 22050;
-    const std::uint32_t samples = rate * milliseconds / 1000;
-    const std::uint32_t dataBytes = samples * 2;
+// A 16-bit tone of the given length: mono at 22050 Hz by default, which the device converts, or
+// stereo at 44100 Hz, which it plays as it is. A comment chunk of odd length may come first.
+void writeWav(const std::string& path, int milliseconds, std::uint16_t channels = 1, std::uint32_t rate = 22050,
+              bool commentFirst = false) {
+    const std::uint32_t frames = rate * milliseconds / 1000;
+    const std::uint32_t dataBytes = frames * 2 * channels;
     std::ofstream out(path, std::ios::binary);
     const auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
     const auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    const std::string comment = commentFirst ? std::string("LIST", 4) + std::string("\x05\0\0\0abcde\0", 10) : "";
     out << "RIFF";
-    u32(36 + dataBytes);
-    out << "WAVEfmt ";
-    u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
+    u32(36 + static_cast<std::uint32_t>(comment.size()) + dataBytes);
+    out << "WAVE" << comment << "fmt ";
+    u32(16), u16(1), u16(channels), u32(rate), u32(rate * 2 * channels), u16(2 * channels), u16(16);
     out << "data";
     u32(dataBytes);
-    for (std::uint32_t i = 0; i < samples; ++i) u16(static_cast<std::uint16_t>((i / 25) % 2 ? 3000 : -3000));
+    for (std::uint32_t i = 0; i < frames * channels; ++i) u16(static_cast<std::uint16_t>((i / 25) % 2 ? 3000 : -3000));
 }
 
 class MediaPlayerTest : public testing::Test {
@@ -182,13 +185,40 @@ TEST(SdlMediaPlayerTest, APlayRunsToItsEndAndACutPlayIsNotSuccessful) {
     EXPECT_EQ(player.Position(), stoppedAt);
 }
 
+TEST(SdlMediaPlayerTest, ASoundInTheDevicesOwnFormatPlaysToItsEnd) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    testing_support::TempFolder folder;
+    writeWav("plain.wav", 200, 2, 44100);
+    writeWav("commented.wav", 300, 2, 44100, true);
+    // Cut off halfway through what its header announces: the samples that are there play.
+    writeWav("cut.wav", 200, 2, 44100);
+    std::filesystem::resize_file("cut.wav", 44 + 44100 / 10 * 4);
+    QObject owner;
+    std::vector<NotifyValue> notices;
+    for (const auto& [name, length] : {std::pair{"plain.wav", 200}, std::pair{"commented.wav", 300}, std::pair{"cut.wav", 100}}) {
+        tk::MediaPlayer player(&owner);
+        player.OnNotify = [&](NotifyValue value) { notices.push_back(value); };
+        player.FileName = name;
+        player.Open();
+        EXPECT_EQ(player.Length(), length) << name;
+        player.setPosition(length / 2);
+        notices.clear();
+        player.Play();
+        ASSERT_TRUE(waitUntil([&] { return !notices.empty(); }, 3000)) << name;
+        EXPECT_EQ(notices, (std::vector{NotifyValue::Successful}));
+        EXPECT_EQ(player.Position(), length);
+        player.Close();
+    }
+}
+
 TEST(SdlMediaPlayerTest, AFileThatIsNoSoundCannotBeOpened) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     testing_support::TempFolder folder;
     folder.write("noise.wav", "not a sound at all");
+    folder.write("empty.wav", "");
     QObject owner;
     tk::MediaPlayer player(&owner);
-    for (const char* name : {"missing.wav", "noise.wav"}) {
+    for (const char* name : {"missing.wav", "noise.wav", "empty.wav"}) {
         player.FileName = name;
         try {
             player.Open();
