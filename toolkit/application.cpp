@@ -62,7 +62,8 @@ void Sleep(int milliseconds) {
     else threadSleep(milliseconds);
 }
 
-Application::Application(int& argc, char** argv, const std::string& title) : title_(title) {
+Application::Application(int& argc, char** argv, const std::string& title)
+    : designPictures_(std::make_unique<DesignPictureSharing>()), title_(title) {
     if (!QApplication::instance()) qt_ = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(toScreen(title));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -84,14 +85,14 @@ int Application::run(Form& mainForm) {
 int Application::run(const std::function<Form&()>& createWindows) {
     Form* mainForm = nullptr;
     try {
-        // Windows that show the same design picture share one decoded copy.
-        const DesignPictureSharing sharing;
         mainForm = &createWindows();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", title_.c_str(), error.what());
         showError(error.what());
         return 1;
     }
+    // Made, the windows alone hold their pictures.
+    designPictures_.reset();
     return run(*mainForm);
 }
 

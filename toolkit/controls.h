@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
 
 namespace tk {
@@ -124,23 +124,22 @@ protected:
 // A picture stored with a window (compiled into the program), decoded through the JPEG codec.
 QImage designPicture(const char* name);
 
-// While one lives, each design picture is decoded once and the windows that show it share it;
-// once it ends, only the windows hold their pictures.
+// From its making until it ends, the program's design pictures are decoded on a thread of their
+// own, in the order they are stored, each once: the windows made meanwhile share them and need not
+// wait for a decode that was done while the program started. Afterwards only the windows hold
+// their pictures. At most one is in force; one made while another lives does nothing.
 class DesignPictureSharing {
 public:
-    DesignPictureSharing() {
-        if (!active_) active_ = this;
-    }
-    ~DesignPictureSharing() {
-        if (active_ == this) active_ = nullptr;
-    }
+    DesignPictureSharing();
+    ~DesignPictureSharing();
     DesignPictureSharing(const DesignPictureSharing&) = delete;
     DesignPictureSharing& operator=(const DesignPictureSharing&) = delete;
 
 private:
     friend QImage designPicture(const char* name);
-    static inline DesignPictureSharing* active_ = nullptr;
-    std::map<std::string, QImage, std::less<>> pictures_;
+    struct Decoder;
+    static Decoder* active_;
+    std::unique_ptr<Decoder> decoder_;
 };
 
 }  // namespace tk
