@@ -199,7 +199,7 @@ void startUp(benchmark::State& state, const std::string& program, const std::vec
     }
 }
 
-constexpr int kStarts = 10;
+constexpr int kStarts = 20;
 
 void registerPair(const char* game, const std::string& program, const std::string& width, const std::string& height) {
     const std::string size = width + "x" + height;
