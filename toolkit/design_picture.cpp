@@ -29,8 +29,9 @@ struct DesignPictureSharing::Decoder {
         std::shared_future<QImage> image = decoded.get_future().share();
     };
 
-    Decoder() : pictures(embeddedFileNames().size()) {
+    Decoder() {
         const auto names = embeddedFileNames();
+        pictures = std::vector<Picture>(names.size());
         for (std::size_t i = 0; i < names.size(); ++i) pictures[i].name = names[i];
         worker = std::thread([this] {
             for (Picture& picture : pictures) {
