@@ -1,4 +1,5 @@
 #include "application.h"
+#include "controls.h"
 #include "form.h"
 #include "text.h"
 
@@ -89,7 +90,8 @@ void Sleep(int milliseconds) {
     else threadSleep(milliseconds);
 }
 
-Application::Application(int& argc, char** argv, const std::string& title) : title_(title) {
+Application::Application(int& argc, char** argv, const std::string& title)
+    : designPictures_(std::make_unique<DesignPictureSharing>()), title_(title) {
     if (!QApplication::instance()) qt_ = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(toScreen(title));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -117,6 +119,8 @@ int Application::run(const std::function<Form&()>& createWindows) {
         showError(error.what());
         return 1;
     }
+    // Made, the windows alone hold their pictures.
+    designPictures_.reset();
     return run(*mainForm);
 }
 

@@ -10,6 +10,7 @@ class QApplication;
 namespace tk {
 
 class Form;
+class DesignPictureSharing;
 
 // Shows the message of an error that escaped a handler.
 class ErrorBox {
@@ -64,6 +65,8 @@ public:
     void noticeMinimized(bool minimized);
 
 private:
+    // Made before the platform starts, so that the pictures are decoded meanwhile.
+    std::unique_ptr<DesignPictureSharing> designPictures_;
     std::unique_ptr<QApplication> qt_;
     std::string title_;
     Form* mainForm_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tk {
@@ -122,5 +123,23 @@ protected:
 
 // A picture stored with a window (compiled into the program), decoded through the JPEG codec.
 QImage designPicture(const char* name);
+
+// From its making until it ends, the program's design pictures are decoded on a thread of their
+// own, in the order they are stored, each once: the windows made meanwhile share them and need not
+// wait for a decode that was done while the program started. Afterwards only the windows hold
+// their pictures. At most one is in force; one made while another lives does nothing.
+class DesignPictureSharing {
+public:
+    DesignPictureSharing();
+    ~DesignPictureSharing();
+    DesignPictureSharing(const DesignPictureSharing&) = delete;
+    DesignPictureSharing& operator=(const DesignPictureSharing&) = delete;
+
+private:
+    friend QImage designPicture(const char* name);
+    struct Decoder;
+    static Decoder* active_;
+    std::unique_ptr<Decoder> decoder_;
+};
 
 }  // namespace tk

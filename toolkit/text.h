@@ -8,7 +8,7 @@ namespace tk {
 
 // Windows-1251 bytes to screen text.
 QString toScreen(std::string_view cp1251);
-// Screen text to Windows-1251 bytes; a character the code page lacks becomes '?'.
+// Screen text to Windows-1251 bytes; a character the code page lacks becomes a zero byte.
 std::string fromScreen(const QString& text);
 // A UTF-8 source literal as Windows-1251 bytes.
 std::string cp1251(std::string_view utf8);

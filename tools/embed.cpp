@@ -35,6 +35,10 @@ int main(int argc, char** argv) {
            "std::span<const unsigned char> tk::embeddedFile(std::string_view name) {\n"
            "    for (const Entry* e = entries; e->name; ++e)\n"
            "        if (name == e->name) return {e->data, e->size};\n"
-           "    return {};\n}\n";
+           "    return {};\n}\n\n"
+           "std::vector<std::string_view> tk::embeddedFileNames() {\n"
+           "    std::vector<std::string_view> names;\n"
+           "    for (const Entry* e = entries; e->name; ++e) names.push_back(e->name);\n"
+           "    return names;\n}\n";
     return out ? 0 : 1;
 }

@@ -1,0 +1,226 @@
+// Start-up as a player feels it: the time from starting a program to its first window mapped on
+// the X server, and its resident memory one second after that, for both games beside a bare Qt
+// main window with a menu bar of the same client size (the floor). Every program runs in the same
+// run, on an Xvfb this benchmark starts itself, in a scratch copy of its game folder; each start is
+// ended by its process id. The counters give medians and each game's ratio to its floor.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kMapTimeout = std::chrono::seconds(20);
+constexpr auto kSettle = std::chrono::seconds(1);
+
+// Starts a program with its arguments in `folder`, its output discarded, and returns its process id.
+pid_t spawn(const std::vector<std::string>& command, const fs::path& folder, const std::string& display) {
+    const pid_t child = fork();
+    if (child != 0) return child;
+    if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(126);
+    const int quiet = open("/dev/null", O_WRONLY);
+    dup2(quiet, STDOUT_FILENO);
+    dup2(quiet, STDERR_FILENO);
+    if (!display.empty()) {
+        setenv("DISPLAY", display.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    std::vector<char*> argv;
+    for (const auto& word : command) argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+}
+
+void stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+}
+
+// An Xvfb of 1280 x 1024 on a display number it chooses itself, and a connection to it that
+// hears of every top-level window mapped.
+class XServer {
+public:
+    XServer() {
+        int channel[2];
+        if (pipe(channel) != 0) std::abort();
+        const std::string fd = std::to_string(channel[1]);
+        pid_ = spawn({"/usr/bin/Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {}, {});
+        close(channel[1]);
+        char number[32] = {};
+        const ssize_t size = read(channel[0], number, sizeof number - 1);
+        close(channel[0]);
+        if (size <= 0) {
+            std::fprintf(stderr, "Xvfb did not start\n");
+            std::exit(1);
+        }
+        display_ = ":" + std::string(number, static_cast<size_t>(size - (number[size - 1] == '\n')));
+        connection_ = xcb_connect(display_.c_str(), nullptr);
+        if (xcb_connection_has_error(connection_)) std::abort();
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        const uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_, root, XCB_CW_EVENT_MASK, &events);
+        xcb_flush(connection_);
+    }
+    ~XServer() {
+        xcb_disconnect(connection_);
+        stop(pid_);
+    }
+    const std::string& display() const { return display_; }
+
+    // Forgets the notices of earlier runs.
+    void drain() {
+        roundTrip();
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) std::free(event);
+    }
+
+    // Waits until a top-level window (not a popup) is mapped; false when `child` ends first or the
+    // time runs out.
+    bool awaitMappedWindow(pid_t child) {
+        const auto deadline = Clock::now() + kMapTimeout;
+        while (Clock::now() < deadline) {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+                const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                                    !reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect;
+                std::free(event);
+                if (mapped) return true;
+            }
+            if (xcb_connection_has_error(connection_) || waitpid(child, nullptr, WNOHANG) == child) return false;
+            pollfd wait{xcb_get_file_descriptor(connection_), POLLIN, 0};
+            poll(&wait, 1, 5);
+        }
+        return false;
+    }
+
+private:
+    void roundTrip() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }
+
+    pid_t pid_ = -1;
+    std::string display_;
+    xcb_connection_t* connection_ = nullptr;
+};
+
+XServer* server = nullptr;
+
+long residentKb(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string key;
+    long value = 0;
+    while (status >> key) {
+        if (key == "VmRSS:") return (status >> value) ? value : 0;
+        status.ignore(1 << 10, '\n');
+    }
+    return 0;
+}
+
+// A scratch copy of a game folder (the games read and may write files in their current folder).
+struct ScratchFolder {
+    explicit ScratchFolder(const fs::path& from) {
+        std::string pattern = (fs::temp_directory_path() / "startup_bench.XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        path = pattern;
+        if (!from.empty()) fs::copy(from, path, fs::copy_options::recursive);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+    fs::path path;
+};
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Figures {
+    double seconds = 0;
+    double residentBytes = 0;
+};
+std::map<std::string, Figures> floors;  // the bare window's medians, by client size
+
+// Starts `program` once per iteration (with `arguments`, in a copy of its folder); the iteration
+// time is the time to its first mapped window. `floor` names the bare window's figures to compare
+// with; a run without one is itself the floor of that name.
+void startUp(benchmark::State& state, const std::string& program, const std::vector<std::string>& arguments,
+             const std::string& floor, bool isFloor) {
+    const ScratchFolder folder(isFloor ? fs::path() : fs::path(program).parent_path());
+    std::vector<std::string> command{program};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::vector<double> times, residents;
+    for (auto _ : state) {
+        server->drain();
+        const auto start = Clock::now();
+        const pid_t child = spawn(command, folder.path, server->display());
+        const bool mapped = server->awaitMappedWindow(child);
+        const std::chrono::duration<double> elapsed = Clock::now() - start;
+        if (!mapped) {
+            stop(child);
+            state.SkipWithError("the program showed no window");
+            return;
+        }
+        std::this_thread::sleep_for(kSettle);
+        residents.push_back(residentKb(child) * 1024.0);
+        stop(child);
+        times.push_back(elapsed.count());
+        state.SetIterationTime(elapsed.count());
+    }
+    const Figures figures{median(times), median(residents)};
+    using benchmark::Counter;
+    state.counters["median_ms"] = figures.seconds * 1e3;
+    state.counters["rss"] = Counter(figures.residentBytes, Counter::kDefaults, Counter::OneK::kIs1024);
+    if (isFloor) {
+        floors[floor] = figures;
+    } else if (floors.count(floor)) {
+        state.counters["time_x_bare"] = figures.seconds / floors[floor].seconds;
+        state.counters["rss_x_bare"] = figures.residentBytes / floors[floor].residentBytes;
+    }
+}
+
+constexpr int kStarts = 20;
+
+void registerPair(const char* game, const std::string& program, const std::string& width, const std::string& height) {
+    const std::string size = width + "x" + height;
+    benchmark::RegisterBenchmark(("BM_StartUp/bare_window_" + size).c_str(), startUp, BARE_WINDOW_PROGRAM,
+                                 std::vector<std::string>{width, height}, size, true)
+        ->Iterations(kStarts)->UseManualTime()->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("BM_StartUp/") + game).c_str(), startUp, program,
+                                 std::vector<std::string>{}, size, false)
+        ->Iterations(kStarts)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    // The client sizes of the games' main windows (Velmora's below its menu bar).
+    registerPair("velmora", VELMORA_PROGRAM, "666", "473");
+    registerPair("quorvant", QUORVANT_PROGRAM, "700", "550");
+    XServer display;
+    server = &display;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
