@@ -3,7 +3,7 @@
 
 GAME_PACKAGES="build-essential cmake qt6-base-dev libxcb1-dev libjpeg-dev libsdl2-mixer-dev fonts-liberation2
 fonts-dejavu-core xdg-utils libgtest-dev"
-TEST_PACKAGES="libbenchmark-dev libxcb1-dev xvfb xdotool imagemagick openbox x11-utils clang libclang-rt-14-dev"
+TEST_PACKAGES="libbenchmark-dev xvfb xdotool imagemagick openbox x11-utils clang libclang-rt-14-dev"
 
 install_packages() {
     local missing=()
