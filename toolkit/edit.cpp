@@ -1,10 +1,8 @@
 #include "edit.h"
 #include "convert.h"
 #include "text.h"
-#include "text_box.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QToolButton>
 #include <algorithm>
 #include <charconv>
@@ -42,16 +40,6 @@ Edit::Edit(QWidget* parent, int left, int top, int width, int height, const std:
 std::string Edit::text() const { return fromScreen(QLineEdit::text()); }
 
 void Edit::setText(const std::string& text) { QLineEdit::setText(toScreen(text)); }
-
-void Edit::mouseReleaseEvent(QMouseEvent* event) {
-    // The press has put the cursor under the pointer already.
-    const bool pasted = pasteSelection(*event, [&](const QString& text) {
-        if (isReadOnly()) return;
-        deselect();
-        insert(text);
-    });
-    if (!pasted) QLineEdit::mouseReleaseEvent(event);
-}
 
 UpDown::UpDown(Edit& edit, int min, int max, int increment, int position)
     : QWidget(edit.parentWidget()), edit_(edit), min_(min), max_(max), increment_(increment),

@@ -18,9 +18,6 @@ public:
     // Windows-1251 text.
     std::string text() const;
     void setText(const std::string& text);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 // Up and down arrows at the right side of an edit field. An arrow, clicked or pressed as a key in

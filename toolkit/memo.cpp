@@ -1,8 +1,7 @@
 #include "memo.h"
 #include "text.h"
-#include "text_box.h"
 
-#include <QMouseEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -34,13 +33,8 @@ std::vector<std::string> Memo::lines() const {
     return result;
 }
 
-void Memo::mouseReleaseEvent(QMouseEvent* event) {
-    const bool pasted = pasteSelection(*event, [&](const QString& text) {
-        if (isReadOnly()) return;
-        setTextCursor(cursorForPosition(event->position().toPoint()));
-        insertPlainText(text);
-    });
-    if (!pasted) QPlainTextEdit::mouseReleaseEvent(event);
+void Memo::insertFromMimeData(const QMimeData* source) {
+    if (source && source->hasText()) insertPlainText(source->text());
 }
 
 }  // namespace tk

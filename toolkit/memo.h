@@ -18,7 +18,7 @@ public:
     std::vector<std::string> lines() const;
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 }  // namespace tk

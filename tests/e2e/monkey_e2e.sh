@@ -21,7 +21,7 @@ export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
 round_seconds=30
 hang_seconds=30
 keys=(Return Return Escape space Tab BackSpace Delete Up Down Left Right Home End Page_Up Page_Down
-      F1 F10 a z 1 0 minus plus alt+F4)
+      F1 F10 a z 1 0 minus plus ctrl+v ctrl+z ctrl+a shift+Insert shift+F10 Menu alt+F4)
 
 # The damages of a round's game folder, taken in turn; every other round plays the intact folder.
 case $program in

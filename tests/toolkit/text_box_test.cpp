@@ -1,11 +1,12 @@
-// The middle click that pastes the X selection, in every kind of text box. Only a platform with a
-// selection (X11) has that click: offscreen these tests skip, and a run on a display of its own
-// (toolkit_tests_x11) runs them.
+// Pasting into every kind of text box: the keys that paste the clipboard and the middle click that
+// pastes the X selection. Only a platform with a selection (X11) hands over what other programs
+// own: offscreen these tests skip, and a run on a display of its own (toolkit_tests_x11) runs them.
 #include "toolkit/edit.h"
 #include "toolkit/memo.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QWidget>
@@ -22,13 +23,23 @@ void middleClick(QWidget* receiver, QPoint at) {
     }
 }
 
+void key(QWidget* receiver, int key, Qt::KeyboardModifiers modifiers) {
+    for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, modifiers);
+        QApplication::sendEvent(receiver, &event);
+    }
+}
+
 class SelectionPaste : public testing::Test {
 protected:
     void SetUp() override {
         if (!QGuiApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "no X selection on this platform";
         window.show();
     }
-    void TearDown() override { QGuiApplication::clipboard()->clear(QClipboard::Selection); }
+    void TearDown() override {
+        QGuiApplication::clipboard()->clear(QClipboard::Selection);
+        QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+    }
 
     QWidget window;
 };
@@ -41,6 +52,20 @@ TEST_F(SelectionPaste, WithoutAnOwnerInsertsNothing) {
     tk::Edit edit(&window, 0, 110, 100, 20, "12");
     middleClick(memo.viewport(), {20, 10});
     middleClick(&edit, {5, 5});
+    EXPECT_EQ(memo.lines(), std::vector<std::string>{"line"});
+    EXPECT_EQ(edit.text(), "12");
+}
+
+TEST_F(SelectionPaste, KeysPasteNothingWhenNobodyOwnsTheClipboard) {
+    // Ctrl+V and Shift+Insert with an empty clipboard: Qt's own paste crashed here, too.
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+    tk::Memo memo(&window, 0, 0, 200, 100);
+    memo.appendLine("line");
+    tk::Edit edit(&window, 0, 110, 100, 20, "12");
+    for (QWidget* box : {static_cast<QWidget*>(&memo), static_cast<QWidget*>(&edit)}) {
+        key(box, Qt::Key_V, Qt::ControlModifier);
+        key(box, Qt::Key_Insert, Qt::ShiftModifier);
+    }
     EXPECT_EQ(memo.lines(), std::vector<std::string>{"line"});
     EXPECT_EQ(edit.text(), "12");
 }
