@@ -81,14 +81,14 @@ QImage load(const std::string& path) {
     unsigned char chunk[64 * 1024];
     while (const size_t read = std::fread(chunk, 1, sizeof chunk, file.get()))
         bytes.insert(bytes.end(), chunk, chunk + read);
-    if (std::ferror(file.get())) throw fileError("Cannot read file", path, std::strerror(errno ? errno : EIO));
+    if (std::ferror(file.get())) throw fileError("Cannot read file", path, errno ? errno : EIO);
     return decode(bytes, path);
 }
 
 void save(const QImage& picture, const std::string& path, int quality) {
     const QImage image = picture.convertToFormat(QImage::Format_RGB888);
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw fileError("Cannot create file", path, std::strerror(errno));
+    if (!file) throw fileError("Cannot create file", path, errno);
     jpeg_compress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
@@ -115,7 +115,7 @@ void save(const QImage& picture, const std::string& path, int quality) {
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    if (std::fclose(file) != 0) throw fileError("Cannot write file", path, std::strerror(errno));
+    if (std::fclose(file) != 0) throw fileError("Cannot write file", path, errno);
 }
 
 }  // namespace tk::jpeg

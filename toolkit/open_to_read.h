@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -15,11 +14,11 @@ namespace tk {
 // Opens the file for reading, as bytes. Throws fileError(what, path, cause) when it cannot.
 inline std::FILE* openToRead(const std::string& path, std::string_view what = "Cannot open file") {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) throw fileError(what, path, std::strerror(errno));
+    if (!file) throw fileError(what, path, errno);
     struct stat info {};
     if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
         std::fclose(file);
-        throw fileError(what, path, std::strerror(EISDIR));
+        throw fileError(what, path, EISDIR);
     }
     return file;
 }

@@ -3,16 +3,12 @@
 #include "open_to_read.h"
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <set>
 #include <utility>
 #include <sys/stat.h>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace tk {
 namespace {
@@ -29,19 +25,6 @@ constexpr size_t kBlockSize = 128 * 1024;
 // one line end after another, and a chunk counted in vain costs little beside that many lines.
 constexpr size_t kChunkSize = std::min<size_t>(4096, kBlockSize / 2);
 constexpr std::int64_t kCountedLines = 32;
-
-// Bit k set where byte k of the 16 at `bytes` is an LF.
-constexpr size_t kMaskBytes = 16;
-unsigned lineEndMask(const char* bytes) {
-#ifdef __SSE2__
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))));
-#else
-    unsigned mask = 0;
-    for (size_t k = 0; k < kMaskBytes; ++k) mask |= static_cast<unsigned>(bytes[k] == '\n') << k;
-    return mask;
-#endif
-}
 
 // The number of LF bytes, counted in 8-bit sums over 16 lanes, which compilers turn into vector code.
 size_t countLineEnds(const char* data, size_t size) {
@@ -253,14 +236,12 @@ std::int64_t TextFile::passBufferedLines(std::int64_t count, std::string* last) 
         from += kChunkSize;
     }
     // Near it, line end after line end.
-    for (; left > 0 && end - from >= static_cast<std::ptrdiff_t>(kMaskBytes); from += kMaskBytes)
-        for (unsigned mask = lineEndMask(from); mask != 0 && left > 0; mask &= mask - 1, --left)
-            lastEnd = from + std::countr_zero(mask);
-    for (; left > 0 && from < end; ++from)
-        if (*from == '\n') {
-            lastEnd = from;
-            --left;
-        }
+    for (; left > 0; --left) {
+        const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(end - from)));
+        if (!lf) break;
+        lastEnd = lf;
+        from = lf + 1;
+    }
     if (!lastEnd) return 0;
     if (last) {
         const auto* previous = static_cast<const char*>(memrchr(begin, '\n', static_cast<size_t>(lastEnd - begin)));
