@@ -26,7 +26,7 @@ std::deque<std::string> waitingErrors;
 
 void standardErrorBox(const std::string& message) {
     const QString title = theApplication ? toScreen(theApplication->title()) : QString();
-    QMessageBox box(QMessageBox::Critical, title, toScreen(message), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, title, breakable(toScreen(message)), QMessageBox::Ok);
     box.exec();
 }
 

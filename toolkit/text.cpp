@@ -63,6 +63,21 @@ std::string fromScreen(const QString& text) {
     return bytes;
 }
 
+QString breakable(const QString& text) {
+    constexpr int kLongestRun = 40;
+    QString result;
+    int run = 0;
+    for (const QChar character : text) {
+        result += character;
+        run = character.isSpace() ? 0 : run + 1;
+        if (run == kLongestRun) {
+            result += QChar(0x200B);
+            run = 0;
+        }
+    }
+    return result;
+}
+
 std::string cp1251(std::string_view utf8) {
     return fromScreen(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }

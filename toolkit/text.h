@@ -10,6 +10,10 @@ namespace tk {
 QString toScreen(std::string_view cp1251);
 // Screen text to Windows-1251 bytes; a character the code page lacks becomes a zero byte.
 std::string fromScreen(const QString& text);
+// The screen text with a break opportunity (a zero-width space) after every 40 characters without
+// a blank, for a wrapping label: it wraps only between words and would cut a long file name or
+// quoted text off at its right edge.
+QString breakable(const QString& text);
 // A UTF-8 source literal as Windows-1251 bytes.
 std::string cp1251(std::string_view utf8);
 

@@ -1,5 +1,6 @@
 #include "toolkit/text.h"
 
+#include <QLabel>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
@@ -43,4 +44,17 @@ TEST(Text, AgreesWithThePlatformsConverter) {
         const QString screen = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
         EXPECT_EQ(tk::fromScreen(screen), platformEncode(screen)) << screen.toStdString();
     }
+}
+
+// A wrapping label keeps a long run of characters (a 100-character quote in an error message)
+// inside its width once the text is breakable, and shows the same characters.
+TEST(Text, ABreakableTextWrapsWithinALabel) {
+    const QString quote = "'" + QString(100, QChar('7')) + "\u2026' is not a valid integer value";
+    QLabel label;
+    label.setWordWrap(true);
+    const int width = label.fontMetrics().horizontalAdvance(QString(50, QChar('7')));
+    label.setText(tk::breakable(quote));
+    EXPECT_GE(label.heightForWidth(width), 3 * label.fontMetrics().height());
+    EXPECT_EQ(tk::breakable(quote).remove(QChar(0x200B)), quote);
+    EXPECT_EQ(tk::breakable("short words stay as they are"), "short words stay as they are");
 }
