@@ -2,7 +2,8 @@
 // the X server, and its resident memory one second after that, for both games beside a bare Qt
 // main window with a menu bar of the same client size (the floor). Every program runs in the same
 // run, on an Xvfb this benchmark starts itself, in a scratch copy of its game folder; each start is
-// ended by its process id. The counters give medians and each game's ratio to its floor.
+// ended by its process id. Game and bare window start in turns; the counters give medians and
+// each game's ratio to the bare window started beside it.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <string>
 #include <thread>
@@ -155,59 +155,68 @@ double median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-struct Figures {
+// One start: the time to the first mapped window, and the resident memory a second later.
+struct Start {
     double seconds = 0;
     double residentBytes = 0;
 };
-std::map<std::string, Figures> floors;  // the bare window's medians, by client size
 
-// Starts `program` once per iteration (with `arguments`, in a copy of its folder); the iteration
-// time is the time to its first mapped window. `floor` names the bare window's figures to compare
-// with; a run without one is itself the floor of that name.
-void startUp(benchmark::State& state, const std::string& program, const std::vector<std::string>& arguments,
-             const std::string& floor, bool isFloor) {
-    const ScratchFolder folder(isFloor ? fs::path() : fs::path(program).parent_path());
-    std::vector<std::string> command{program};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    std::vector<double> times, residents;
+// Starts `command` in `folder` and ends it once measured; false when it showed no window.
+bool startOnce(const std::vector<std::string>& command, const fs::path& folder, Start& start) {
+    server->drain();
+    const auto began = Clock::now();
+    const pid_t child = spawn(command, folder, server->display());
+    const bool mapped = server->awaitMappedWindow(child);
+    const std::chrono::duration<double> elapsed = Clock::now() - began;
+    if (mapped) {
+        std::this_thread::sleep_for(kSettle);
+        start = {elapsed.count(), residentKb(child) * 1024.0};
+    }
+    stop(child);
+    return mapped;
+}
+
+// Each iteration starts the game (in a copy of its folder) and the bare window of the same client
+// size, one right after the other and in turns first, so that whatever else slows the machine for
+// a while weighs on both alike. The iteration time is the game's; the ratios compare each game
+// start with the bare window started beside it.
+void startUp(benchmark::State& state, const std::string& game, const std::vector<std::string>& bareWindow) {
+    const ScratchFolder gameFolder(fs::path(game).parent_path());
+    const ScratchFolder bareFolder({});
+    std::vector<double> gameTimes, bareTimes, timeRatios, gameResidents, bareResidents;
+    bool gameFirst = true;
     for (auto _ : state) {
-        server->drain();
-        const auto start = Clock::now();
-        const pid_t child = spawn(command, folder.path, server->display());
-        const bool mapped = server->awaitMappedWindow(child);
-        const std::chrono::duration<double> elapsed = Clock::now() - start;
-        if (!mapped) {
-            stop(child);
-            state.SkipWithError("the program showed no window");
+        Start gameStart, bareStart;
+        const auto startGame = [&] { return startOnce({game}, gameFolder.path, gameStart); };
+        const auto startBare = [&] { return startOnce(bareWindow, bareFolder.path, bareStart); };
+        const bool shown = gameFirst ? startGame() && startBare() : startBare() && startGame();
+        if (!shown) {
+            state.SkipWithError("a program showed no window");
             return;
         }
-        std::this_thread::sleep_for(kSettle);
-        residents.push_back(residentKb(child) * 1024.0);
-        stop(child);
-        times.push_back(elapsed.count());
-        state.SetIterationTime(elapsed.count());
+        gameFirst = !gameFirst;
+        gameTimes.push_back(gameStart.seconds);
+        bareTimes.push_back(bareStart.seconds);
+        timeRatios.push_back(gameStart.seconds / bareStart.seconds);
+        gameResidents.push_back(gameStart.residentBytes);
+        bareResidents.push_back(bareStart.residentBytes);
+        state.SetIterationTime(gameStart.seconds);
     }
-    const Figures figures{median(times), median(residents)};
     using benchmark::Counter;
-    state.counters["median_ms"] = figures.seconds * 1e3;
-    state.counters["rss"] = Counter(figures.residentBytes, Counter::kDefaults, Counter::OneK::kIs1024);
-    if (isFloor) {
-        floors[floor] = figures;
-    } else if (floors.count(floor)) {
-        state.counters["time_x_bare"] = figures.seconds / floors[floor].seconds;
-        state.counters["rss_x_bare"] = figures.residentBytes / floors[floor].residentBytes;
-    }
+    const auto megabytes = [](double bytes) { return Counter(bytes, Counter::kDefaults, Counter::OneK::kIs1024); };
+    state.counters["median_ms"] = median(gameTimes) * 1e3;
+    state.counters["bare_ms"] = median(bareTimes) * 1e3;
+    state.counters["time_x_bare"] = median(timeRatios);
+    state.counters["rss"] = megabytes(median(gameResidents));
+    state.counters["bare_rss"] = megabytes(median(bareResidents));
+    state.counters["rss_x_bare"] = median(gameResidents) / median(bareResidents);
 }
 
 constexpr int kStarts = 20;
 
-void registerPair(const char* game, const std::string& program, const std::string& width, const std::string& height) {
-    const std::string size = width + "x" + height;
-    benchmark::RegisterBenchmark(("BM_StartUp/bare_window_" + size).c_str(), startUp, BARE_WINDOW_PROGRAM,
-                                 std::vector<std::string>{width, height}, size, true)
-        ->Iterations(kStarts)->UseManualTime()->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark((std::string("BM_StartUp/") + game).c_str(), startUp, program,
-                                 std::vector<std::string>{}, size, false)
+void registerGame(const char* game, const std::string& program, const std::string& width, const std::string& height) {
+    benchmark::RegisterBenchmark((std::string("BM_StartUp/") + game + "_vs_bare_" + width + "x" + height).c_str(),
+                                 startUp, program, std::vector<std::string>{BARE_WINDOW_PROGRAM, width, height})
         ->Iterations(kStarts)->UseManualTime()->Unit(benchmark::kMillisecond);
 }
 
@@ -216,8 +225,8 @@ void registerPair(const char* game, const std::string& program, const std::strin
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     // The client sizes of the games' main windows (Velmora's below its menu bar).
-    registerPair("velmora", VELMORA_PROGRAM, "666", "473");
-    registerPair("quorvant", QUORVANT_PROGRAM, "700", "550");
+    registerGame("velmora", VELMORA_PROGRAM, "666", "473");
+    registerGame("quorvant", QUORVANT_PROGRAM, "700", "550");
     XServer display;
     server = &display;
     benchmark::RunSpecifiedBenchmarks();

@@ -91,8 +91,11 @@ void Sleep(int milliseconds) {
 }
 
 Application::Application(int& argc, char** argv, const std::string& title)
-    : designPictures_(std::make_unique<DesignPictureSharing>()), title_(title) {
+    : title_(title) {
     if (!QApplication::instance()) qt_ = std::make_unique<QApplication>(argc, argv);
+    // Not earlier: run beside Qt's own start (loading its plugins and fonts), the decoding slowed
+    // that down by more than it saved.
+    designPictures_ = std::make_unique<DesignPictureSharing>();
     QApplication::setApplicationName(toScreen(title));
     QApplication::setQuitOnLastWindowClosed(false);
     theApplication = this;
@@ -119,8 +122,9 @@ int Application::run(const std::function<Form&()>& createWindows) {
         showError(error.what());
         return 1;
     }
-    // Made, the windows alone hold their pictures.
-    designPictures_.reset();
+    // Once the main window is up (the decoding thread may still be finishing a picture that it
+    // is about to draw), the windows alone hold their pictures.
+    QMetaObject::invokeMethod(qApp, [this] { designPictures_.reset(); }, Qt::QueuedConnection);
     return run(*mainForm);
 }
 

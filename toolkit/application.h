@@ -65,9 +65,9 @@ public:
     void noticeMinimized(bool minimized);
 
 private:
-    // Made before the platform starts, so that the pictures are decoded meanwhile.
-    std::unique_ptr<DesignPictureSharing> designPictures_;
     std::unique_ptr<QApplication> qt_;
+    // Made once the platform is up, so that the pictures are decoded while the windows are made.
+    std::unique_ptr<DesignPictureSharing> designPictures_;
     std::string title_;
     Form* mainForm_ = nullptr;
     bool minimized_ = false;

@@ -173,7 +173,21 @@ Image::Image(QWidget* parent, int left, int top, int width, int height) : Contro
 
 void Image::setPicture(const QImage& picture) {
     picture_ = picture;
+    pending_.reset();
     update();
+}
+
+void Image::setPicture(const DesignPicture& picture) {
+    pending_ = picture;
+    update();
+}
+
+const QImage& Image::picture() const {
+    if (pending_) {
+        const DesignPicture picture = *std::exchange(pending_, std::nullopt);
+        picture_ = picture;
+    }
+    return picture_;
 }
 
 void Image::LoadFromFile(const std::string& path) { setPicture(jpeg::load(nativePath(path))); }
@@ -196,13 +210,15 @@ bool Image::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
+    const QImage* shown = nullptr;
+    dispatch([&] { shown = &picture(); });
+    if (!shown || shown->isNull()) return;
     QPainter painter(this);
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), picture_);
+        painter.drawImage(rect(), *shown);
     } else {
-        painter.drawImage(0, 0, picture_);
+        painter.drawImage(0, 0, *shown);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tk {
@@ -90,13 +91,33 @@ private:
     bool enabled_ = true;
 };
 
+// A picture stored with a window (compiled into the program), decoded through the JPEG codec:
+// while a DesignPictureSharing is in force, on its thread ahead of need. Taken as a QImage, it is
+// waited for (or decoded at once if its turn has not come); a decode that failed throws there.
+class DesignPicture {
+public:
+    operator QImage() const;
+
+private:
+    friend DesignPicture designPicture(const char* name);
+    friend class DesignPictureSharing;
+    struct Decoding;
+    explicit DesignPicture(std::shared_ptr<Decoding> decoding) : decoding_(std::move(decoding)) {}
+    std::shared_ptr<Decoding> decoding_;
+};
+
+// Throws, naming it, when the program holds no picture of that name.
+DesignPicture designPicture(const char* name);
+
 // A picture control. A look loaded from a file replaces the picture; a failed load keeps it.
 class Image : public Control {
 public:
     Image(QWidget* parent, int left, int top, int width, int height);
 
     void setPicture(const QImage& picture);
-    const QImage& picture() const { return picture_; }
+    // A design picture still decoding is waited for only when it is first drawn or asked for.
+    void setPicture(const DesignPicture& picture);
+    const QImage& picture() const;
     // Loads a JPEG file (a path with '\' works); throws, keeping the old picture, when it cannot.
     void LoadFromFile(const std::string& path);
     void setStretch(bool on);
@@ -108,7 +129,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QImage picture_;
+    mutable QImage picture_;
+    mutable std::optional<DesignPicture> pending_;  // until the picture is first needed
     bool stretch_ = false;
 };
 
@@ -121,13 +143,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A picture stored with a window (compiled into the program), decoded through the JPEG codec.
-QImage designPicture(const char* name);
-
 // From its making until it ends, the program's design pictures are decoded on a thread of their
-// own, in the order they are stored, each once: the windows made meanwhile share them and need not
-// wait for a decode that was done while the program started. Afterwards only the windows hold
-// their pictures. At most one is in force; one made while another lives does nothing.
+// own, the largest first, each once: the windows made meanwhile share them and wait only for a
+// picture they draw or read before it is done. Afterwards only the windows hold their pictures.
+// At most one is in force; one made while another lives does nothing.
 class DesignPictureSharing {
 public:
     DesignPictureSharing();
@@ -136,7 +155,7 @@ public:
     DesignPictureSharing& operator=(const DesignPictureSharing&) = delete;
 
 private:
-    friend QImage designPicture(const char* name);
+    friend DesignPicture designPicture(const char* name);
     struct Decoder;
     static Decoder* active_;
     std::unique_ptr<Decoder> decoder_;

@@ -4,6 +4,7 @@
 #include "error.h"
 #include "jpeg.h"
 
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <future>
@@ -11,47 +12,47 @@
 #include <vector>
 
 namespace tk {
-namespace {
 
-QImage decodeDesignPicture(std::string_view name) {
-    const std::string text(name);
-    const auto bytes = embeddedFile(name);
-    if (bytes.empty()) throw Error("The picture \"" + text + "\" is missing from the program");
-    return jpeg::decode(bytes, text);
+// One picture's decode, done once by whichever thread claims it first.
+struct DesignPicture::Decoding {
+    explicit Decoding(std::string_view name) : name(name) {}
+
+    void decodeUnlessClaimed() {
+        if (claimed.exchange(true)) return;
+        try {
+            decoded.set_value(jpeg::decode(embeddedFile(name), name));
+        } catch (...) {
+            // Raised where the picture is needed, as a decode there would.
+            decoded.set_exception(std::current_exception());
+        }
+    }
+
+    const std::string name;
+    std::atomic<bool> claimed = false;
+    std::promise<QImage> decoded;
+    const std::shared_future<QImage> image = decoded.get_future().share();
+};
+
+DesignPicture::operator QImage() const {
+    // A picture whose turn on the decoding thread has not come is decoded here at once.
+    decoding_->decodeUnlessClaimed();
+    return decoding_->image.get();
 }
 
-}  // namespace
-
 struct DesignPictureSharing::Decoder {
-    struct Picture {
-        std::string_view name;
-        std::promise<QImage> decoded;
-        std::shared_future<QImage> image = decoded.get_future().share();
-    };
-
     Decoder() {
-        const auto names = embeddedFileNames();
-        pictures = std::vector<Picture>(names.size());
-        for (std::size_t i = 0; i < names.size(); ++i) pictures[i].name = names[i];
-        worker = std::thread([this] {
-            for (Picture& picture : pictures) {
-                if (stopping) return;
-                try {
-                    picture.decoded.set_value(decodeDesignPicture(picture.name));
-                } catch (...) {
-                    // Raised where a window asks for the picture, as a decode there would.
-                    picture.decoded.set_exception(std::current_exception());
-                }
-            }
+        for (const std::string_view name : embeddedFileNames())
+            pictures.push_back(std::make_shared<DesignPicture::Decoding>(name));
+        // The largest first: it takes longest, and is the likeliest to be drawn before it is done.
+        auto order = pictures;
+        std::ranges::stable_sort(order, std::greater{}, [](const auto& picture) { return embeddedFile(picture->name).size(); });
+        worker = std::thread([order = std::move(order)] {
+            for (const auto& picture : order) picture->decodeUnlessClaimed();
         });
     }
-    ~Decoder() {
-        stopping = true;
-        worker.join();
-    }
+    ~Decoder() { worker.join(); }
 
-    std::vector<Picture> pictures;
-    std::atomic<bool> stopping = false;
+    std::vector<std::shared_ptr<DesignPicture::Decoding>> pictures;
     std::thread worker;
 };
 
@@ -67,11 +68,12 @@ DesignPictureSharing::~DesignPictureSharing() {
     if (decoder_) active_ = nullptr;
 }
 
-QImage designPicture(const char* name) {
+DesignPicture designPicture(const char* name) {
     if (DesignPictureSharing::active_)
         for (const auto& picture : DesignPictureSharing::active_->pictures)
-            if (picture.name == name) return picture.image.get();
-    return decodeDesignPicture(name);
+            if (picture->name == name) return DesignPicture(picture);
+    if (embeddedFile(name).empty()) throw Error("The picture \"" + std::string(name) + "\" is missing from the program");
+    return DesignPicture(std::make_shared<DesignPicture::Decoding>(name));
 }
 
 }  // namespace tk
