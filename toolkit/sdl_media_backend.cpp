@@ -1,5 +1,6 @@
-// The media players' sound device: SDL_mixer on SDL's audio subsystem, one mixer channel per
-// open sound. The device mixes on a thread of its own; from there only a wake-up message is posted
+// The media players' sound device: SDL_mixer on SDL's audio subsystem, a long sound streamed from
+// its file through the music stream while that is free, every other one on a mixer channel of its
+// own. The device mixes on a thread of its own; from there only a wake-up message is posted
 // to the one thread, which does everything else.
 #include "error.h"
 #include "media_backend.h"
@@ -13,10 +14,15 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -24,27 +30,43 @@ namespace tk {
 namespace {
 
 constexpr int kChannels = 16;
+// The slots a sound can hold: the mixer's channels, and after them SDL_mixer's one music stream.
+constexpr int kStreamSlot = kChannels;
+constexpr int kSlots = kChannels + 1;
 
-// Shared with the device's thread, indexed by channel.
-std::array<std::atomic<std::uint64_t>, kChannels> startedPlay{};  // the play started last
-std::array<std::atomic<std::uint64_t>, kChannels> endedPlay{};    // the latest play that ran to its end
-std::array<std::atomic<int>, kChannels> mixedBytes{};            // bytes of the current play mixed so far
+// A file this big plays from the file through the music stream. Below it the samples held in
+// memory cost little, and the short effects start without touching the disk; above it (the
+// background music runs to megabytes) holding them is most of what the program keeps resident.
+constexpr Sint64 kStreamFrom = 1 << 20;
+
+// Shared with the device's thread, indexed by slot.
+std::array<std::atomic<std::uint64_t>, kSlots> startedPlay{};  // the play started last
+std::array<std::atomic<std::uint64_t>, kSlots> endedPlay{};    // the latest play that ran to its end
+std::array<std::atomic<int>, kChannels> mixedBytes{};         // bytes of a channel's play mixed so far
 
 std::thread::id oneThread;
 QObject* wakeTarget = nullptr;
 
-void wake(int channel);
+void wake(int slot);
 
-// SDL_mixer calls this when a channel stops: on the device's thread when the sound ran out, and
-// inside Mix_HaltChannel on the one thread when a play was cut, which needs no word.
-void SDLCALL channelFinished(int channel) {
+// SDL_mixer calls the two below when a slot stops: on the device's thread when the sound ran out,
+// and inside Mix_HaltChannel or Mix_HaltMusic on the one thread when a play was cut, which needs
+// no word.
+void playEnded(int slot) {
     if (std::this_thread::get_id() == oneThread) return;
-    endedPlay[channel] = startedPlay[channel].load();
-    QMetaObject::invokeMethod(wakeTarget, [channel] { wake(channel); }, Qt::QueuedConnection);
+    endedPlay[slot] = startedPlay[slot].load();
+    QMetaObject::invokeMethod(wakeTarget, [slot] { wake(slot); }, Qt::QueuedConnection);
 }
+void SDLCALL channelFinished(int channel) { playEnded(channel); }
+void SDLCALL musicFinished() { playEnded(kStreamSlot); }
 
 // Counts what the mixer takes of a channel's sound, which is where the sound stands.
 void SDLCALL countMixed(int, void*, int length, void* counter) { *static_cast<std::atomic<int>*>(counter) += length; }
+
+struct CloseFile {
+    void operator()(SDL_RWops* file) const { SDL_RWclose(file); }
+};
+using File = std::unique_ptr<SDL_RWops, CloseFile>;
 
 class SdlSound;
 
@@ -59,14 +81,19 @@ public:
     int frameBytes() const { return frameBytes_; }
     int frequency() const { return frequency_; }
     std::uint64_t nextPlay() { return ++lastPlay_; }
+    // Keeps the device's thread from mixing until unlocked.
+    void lock() const { SDL_LockAudioDevice(audioDevice_); }
+    void unlock() const { SDL_UnlockAudioDevice(audioDevice_); }
 
     // A channel no open sound holds, or -1.
     int freeChannel() const {
-        const auto free = std::find(sounds_.begin(), sounds_.end(), nullptr);
-        return free == sounds_.end() ? -1 : static_cast<int>(free - sounds_.begin());
+        const auto channels = sounds_.begin() + kChannels;
+        const auto free = std::find(sounds_.begin(), channels, nullptr);
+        return free == channels ? -1 : static_cast<int>(free - sounds_.begin());
     }
-    void attach(int channel, SdlSound* sound) { sounds_[channel] = sound; }
-    SdlSound* soundOn(int channel) const { return sounds_[channel]; }
+    bool streamFree() const { return !sounds_[kStreamSlot]; }
+    void attach(int slot, SdlSound* sound) { sounds_[slot] = sound; }
+    SdlSound* soundOn(int slot) const { return sounds_[slot]; }
 
 private:
     Device() {
@@ -86,14 +113,18 @@ private:
         int channels = 0;
         Mix_QuerySpec(&frequency_, &format, &channels);
         frameBytes_ = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+        audioDevice_ = mixerDevice();
         oneThread = std::this_thread::get_id();
         wakeTarget = &wakeTarget_;
         Mix_ChannelFinished(channelFinished);
+        Mix_HookMusicFinished(musicFinished);
     }
 
     ~Device() {
         // Nothing may be posted to the wake-up target once it is gone.
-        if (failure_.empty()) Mix_ChannelFinished(nullptr);
+        if (!failure_.empty()) return;
+        Mix_ChannelFinished(nullptr);
+        Mix_HookMusicFinished(nullptr);
     }
 
     static bool openAudio() {
@@ -103,85 +134,238 @@ private:
         return false;
     }
 
+    // SDL_mixer does not tell which audio device it opened; it is the one this program opens
+    // (numbers start at 2, below them is the old single-device interface).
+    static SDL_AudioDeviceID mixerDevice() {
+        for (SDL_AudioDeviceID id = 2; id <= 16; ++id)
+            if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+        return 0;
+    }
+
     std::string failure_;
     int frameBytes_ = 4;
     int frequency_ = MIX_DEFAULT_FREQUENCY;
+    SDL_AudioDeviceID audioDevice_ = 0;
     std::uint64_t lastPlay_ = 0;
-    std::array<SdlSound*, kChannels> sounds_{};
+    std::array<SdlSound*, kSlots> sounds_{};
     QObject wakeTarget_;
 };
 
+// How samples lie in bytes: a frame is one sample of every channel.
+struct Layout {
+    int frameBytes;
+    int rate;  // frames a second
+};
+
+// One open sound in a slot of the device. Positions are kept in bytes of its samples, from the
+// start of the file's sound.
 class SdlSound : public Sound {
 public:
-    SdlSound(Mix_Chunk* chunk, int channel) : chunk_(chunk), channel_(channel) {
-        Device::instance().attach(channel_, this);
+    SdlSound(int slot, Layout layout, std::int64_t lengthBytes) : slot_(slot), layout_(layout), lengthBytes_(lengthBytes) {
+        Device::instance().attach(slot_, this);
     }
-
-    ~SdlSound() override {
-        halt();
-        Mix_FreeChunk(chunk_);
-        Device::instance().attach(channel_, nullptr);
-    }
+    ~SdlSound() override { Device::instance().attach(slot_, nullptr); }
 
     bool play() override {
         halt();
         const std::uint64_t id = Device::instance().nextPlay();
-        startedPlay[channel_] = id;
-        mixedBytes[channel_] = 0;
+        startedPlay[slot_] = id;
         play_ = id;
-        // The rest of the file from the current position, played from the loaded samples in place.
-        rest_ = *chunk_;
-        rest_.allocated = 0;
-        rest_.abuf = chunk_->abuf + offset_;
-        rest_.alen = chunk_->alen - offset_;
-        Mix_RegisterEffect(channel_, countMixed, nullptr, &mixedBytes[channel_]);
-        if (Mix_PlayChannel(channel_, &rest_, 0) < 0) {
-            Mix_UnregisterAllEffects(channel_);
-            return false;
-        }
-        active_ = true;
-        return true;
+        active_ = start();
+        return active_;
     }
-
     void stop() override { halt(); }
-    void pause() override {
-        if (active_) Mix_Pause(channel_);
-    }
-    void resume() override {
-        if (active_) Mix_Resume(channel_);
-    }
     void seek(int milliseconds) override {
         halt();
-        const std::int64_t frames = std::int64_t(std::max(milliseconds, 0)) * Device::instance().frequency() / 1000;
-        offset_ = static_cast<Uint32>(std::min<std::int64_t>(frames * Device::instance().frameBytes(), chunk_->alen));
+        const std::int64_t frames = std::int64_t(std::max(milliseconds, 0)) * layout_.rate / 1000;
+        offset_ = std::min(frames * layout_.frameBytes, lengthBytes_);
     }
-    int position() const override { return millisecondsAt(offset_ + (active_ ? mixedBytes[channel_].load() : 0)); }
-    int length() const override { return millisecondsAt(chunk_->alen); }
-    bool reachedEnd() const override { return active_ && endedPlay[channel_] == play_; }
+    int position() const override { return millisecondsAt(standing()); }
+    int length() const override { return millisecondsAt(lengthBytes_); }
+    bool reachedEnd() const override { return active_ && endedPlay[slot_] == play_; }
 
-private:
+protected:
+    // Every derived sound halts in its destructor, before the slot is given up.
     void halt() {
         if (!active_) return;
-        Mix_HaltChannel(channel_);
-        offset_ = std::min<Uint32>(offset_ + mixedBytes[channel_], chunk_->alen);
+        silence();
+        offset_ = standing();
         active_ = false;
     }
 
-    static int millisecondsAt(std::int64_t bytes) {
-        const Device& device = Device::instance();
-        return static_cast<int>(bytes / device.frameBytes() * 1000 / device.frequency());
+    std::int64_t offset() const { return offset_; }
+    const Layout& layout() const { return layout_; }
+    bool active() const { return active_; }
+
+private:
+    // Starts the current play from offset(); false when the device refuses.
+    virtual bool start() = 0;
+    virtual void silence() = 0;
+    // Bytes the current play has gone through.
+    virtual std::int64_t played() const = 0;
+
+    // Where the sound stands; a play that ran out stands at the end, even one cut short by a file
+    // that shrank under it.
+    std::int64_t standing() const {
+        if (!active_) return offset_;
+        if (reachedEnd()) return lengthBytes_;
+        return std::min(offset_ + played(), lengthBytes_);
     }
+
+    int millisecondsAt(std::int64_t bytes) const {
+        return static_cast<int>(bytes / layout_.frameBytes * 1000 / layout_.rate);
+    }
+
+    int slot_;
+    Layout layout_;
+    std::int64_t lengthBytes_;
+    std::int64_t offset_ = 0;  // where the current play began
+    std::uint64_t play_ = 0;   // the current play's number
+    bool active_ = false;      // a play was started and not halted since
+};
+
+// A sound loaded whole and played on a mixer channel of its own.
+class ChunkSound : public SdlSound {
+public:
+    ChunkSound(Mix_Chunk* chunk, int channel)
+        : SdlSound(channel, {Device::instance().frameBytes(), Device::instance().frequency()}, chunk->alen),
+          chunk_(chunk),
+          channel_(channel) {}
+
+    ~ChunkSound() override {
+        halt();
+        Mix_FreeChunk(chunk_);
+    }
+
+    void pause() override {
+        if (active()) Mix_Pause(channel_);
+    }
+    void resume() override {
+        if (active()) Mix_Resume(channel_);
+    }
+
+private:
+    bool start() override {
+        mixedBytes[channel_] = 0;
+        // The rest of the file from the current position, played from the loaded samples in place.
+        rest_ = *chunk_;
+        rest_.allocated = 0;
+        rest_.abuf = chunk_->abuf + offset();
+        rest_.alen = chunk_->alen - static_cast<Uint32>(offset());
+        Mix_RegisterEffect(channel_, countMixed, nullptr, &mixedBytes[channel_]);
+        if (Mix_PlayChannel(channel_, &rest_, 0) >= 0) return true;
+        Mix_UnregisterAllEffects(channel_);
+        return false;
+    }
+    void silence() override { Mix_HaltChannel(channel_); }
+    std::int64_t played() const override { return mixedBytes[channel_]; }
 
     Mix_Chunk* chunk_;
     int channel_;
     Mix_Chunk rest_{};
-    Uint32 offset_ = 0;      // where the current play began, in bytes
-    std::uint64_t play_ = 0; // the current play's number
-    bool active_ = false;    // a play was started and not halted since
 };
 
-void wake(int channel) {
-    SdlSound* sound = Device::instance().soundOn(channel);
+// The layout of a WAV file's samples, from its "fmt " chunk, or nothing for a file that is no WAV.
+// The music stream's own seek lands on whole seconds only, so a streamed sound places the file
+// itself, to the frame.
+std::optional<Layout> wavLayout(SDL_RWops* file) {
+    char header[12];
+    if (SDL_RWread(file, header, 1, sizeof header) != sizeof header || std::memcmp(header, "RIFF", 4) != 0 ||
+        std::memcmp(header + 8, "WAVE", 4) != 0)
+        return std::nullopt;
+    for (;;) {
+        char id[4];
+        if (SDL_RWread(file, id, 1, sizeof id) != sizeof id) return std::nullopt;
+        const Uint32 size = SDL_ReadLE32(file);
+        if (std::memcmp(id, "fmt ", 4) == 0) {
+            if (size < 16) return std::nullopt;
+            SDL_ReadLE16(file);  // the encoding, which the music stream judges
+            const int channels = SDL_ReadLE16(file);
+            const Uint32 rate = SDL_ReadLE32(file);
+            SDL_ReadLE32(file);  // bytes a second
+            SDL_ReadLE16(file);  // block size
+            const int sampleBytes = SDL_ReadLE16(file) / 8;
+            if (channels <= 0 || sampleBytes <= 0 || rate == 0 || rate > INT_MAX) return std::nullopt;
+            return Layout{channels * sampleBytes, static_cast<int>(rate)};
+        }
+        if (SDL_RWseek(file, size, RW_SEEK_CUR) < 0) return std::nullopt;
+    }
+}
+
+// A long sound played from its file through SDL_mixer's one music stream, which reads the file as
+// it plays. A file that shrinks or changes under it ends the play early, or plays what it holds.
+class StreamedSound : public SdlSound {
+public:
+    // Nothing when the file is no sound the music stream can play; the file is then as given.
+    static std::unique_ptr<Sound> open(File& file) {
+        const std::optional<Layout> layout = wavLayout(file.get());
+        SDL_RWseek(file.get(), 0, RW_SEEK_SET);
+        if (!layout) return nullptr;
+        // Only the header is read here; a file that fails it is left where it was.
+        Mix_Music* music = Mix_LoadMUSType_RW(file.get(), MUS_WAV, 0);
+        if (!music) return nullptr;
+        const auto length = std::int64_t(std::llround(Mix_MusicDuration(music) * layout->rate)) * layout->frameBytes;
+        return std::unique_ptr<Sound>(new StreamedSound(std::move(file), music, *layout, length));
+    }
+
+    ~StreamedSound() override {
+        halt();
+        letGo();
+        Mix_FreeMusic(music_);
+    }
+
+    void pause() override {
+        if (active()) Mix_PauseMusic();
+    }
+    void resume() override {
+        if (active()) Mix_ResumeMusic();
+    }
+    void seek(int milliseconds) override {
+        SdlSound::seek(milliseconds);
+        letGo();
+    }
+
+private:
+    StreamedSound(File file, Mix_Music* music, Layout layout, std::int64_t lengthBytes)
+        : SdlSound(kStreamSlot, layout, lengthBytes), file_(std::move(file)), music_(music) {}
+
+    bool start() override {
+        if (held_) {
+            held_ = false;
+            Mix_ResumeMusic();
+            return true;
+        }
+        // Started at the beginning of the sound and moved on to the position before the device
+        // mixes anything, with the device held.
+        const Device& device = Device::instance();
+        device.lock();
+        const bool started = Mix_FadeInMusicPos(music_, 0, 0, 0.0) == 0;
+        if (started) SDL_RWseek(file_.get(), offset(), RW_SEEK_CUR);
+        device.unlock();
+        return started;
+    }
+    // The music stream reads the file ahead of what the device has mixed, and a halt drops what
+    // it read: a stop only pauses it, so that the next play goes on exactly where it stood.
+    void silence() override {
+        Mix_PauseMusic();
+        held_ = Mix_PlayingMusic() != 0;  // paused, it can no longer run out
+    }
+    void letGo() {
+        if (held_) Mix_HaltMusic();
+        held_ = false;
+    }
+    std::int64_t played() const override {
+        const auto frames = std::llround(Mix_GetMusicPosition(music_) * layout().rate);
+        return std::max<std::int64_t>(frames * layout().frameBytes - offset(), 0);
+    }
+
+    File file_;
+    Mix_Music* music_;
+    bool held_ = false;  // stopped by a pause, the rest of the play still in the stream
+};
+
+void wake(int slot) {
+    SdlSound* sound = Device::instance().soundOn(slot);
     if (sound && sound->OnEnded) sound->OnEnded();
 }
 
@@ -194,17 +378,22 @@ public:
             throw fileError(what, fileName, reason);
         };
         if (!device.failure().empty()) return fail("no sound device (" + device.failure() + ")");
-        const int channel = device.freeChannel();
-        if (channel < 0) return fail("too many sounds open");
         std::FILE* stream = openToRead(fileName, what);
-        SDL_RWops* file = SDL_RWFromFP(stream, SDL_TRUE);
+        File file(SDL_RWFromFP(stream, SDL_TRUE));
         if (!file) {
             std::fclose(stream);
             return fail(SDL_GetError());
         }
-        Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
+        if (SDL_RWsize(file.get()) >= kStreamFrom && device.streamFree()) {
+            if (auto sound = StreamedSound::open(file)) return sound;
+        }
+        // Short, the stream taken, a sound only the loader knows, or no sound at all, which the
+        // loader refuses: loaded whole on a channel.
+        const int channel = device.freeChannel();
+        if (channel < 0) return fail("too many sounds open");
+        Mix_Chunk* chunk = Mix_LoadWAV_RW(file.release(), 1);
         if (!chunk) return fail(Mix_GetError());
-        return std::make_unique<SdlSound>(chunk, channel);
+        return std::make_unique<ChunkSound>(chunk, channel);
     }
 };
 

@@ -7,8 +7,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <SDL_mixer.h>
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -27,23 +30,34 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
     return condition();
 }
 
+// Runs the event loop for the given time.
+void idle(int milliseconds) { waitUntil([] { return false; }, milliseconds); }
+
 void deliverNotices() { QCoreApplication::processEvents(); }
 
-// A mono 16-bit tone of the given length.
-void writeWav(const std::string& path, int milliseconds) {
-    const std::uint32_t rate = 22050;
-    const std::uint32_t samples = rate * milliseconds / 1000;
-    const std::uint32_t dataBytes = samples * 2;
+// A 16-bit tone of the given length, silent from `silentFrom` milliseconds on when that is given.
+void writeWav(const std::string& path, int milliseconds, std::uint32_t rate = 22050, std::uint16_t channels = 1,
+              int silentFrom = -1) {
+    const std::uint32_t frames = std::uint64_t(rate) * milliseconds / 1000;
+    const std::uint32_t loudFrames = silentFrom < 0 ? frames : std::uint64_t(rate) * silentFrom / 1000;
+    const std::uint32_t dataBytes = frames * channels * 2;
     std::ofstream out(path, std::ios::binary);
     const auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
     const auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
     out << "RIFF";
     u32(36 + dataBytes);
     out << "WAVEfmt ";
-    u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
+    u32(16), u16(1), u16(channels), u32(rate), u32(rate * channels * 2), u16(channels * 2), u16(16);
     out << "data";
     u32(dataBytes);
-    for (std::uint32_t i = 0; i < samples; ++i) u16(static_cast<std::uint16_t>((i / 25) % 2 ? 3000 : -3000));
+    for (std::uint32_t i = 0; i < frames; ++i)
+        for (int channel = 0; channel < channels; ++channel)
+            u16(i >= loudFrames ? 0 : static_cast<std::uint16_t>((i / 25) % 2 ? 3000 : -3000));
+}
+
+// A sound long enough in bytes to be streamed from its file (750 kB a second), short in time.
+void writeLongWav(const std::string& path, int milliseconds = 1500, int silentFrom = -1) {
+    writeWav(path, milliseconds, 192000, 2, silentFrom);
 }
 
 class MediaPlayerTest : public testing::Test {
@@ -146,49 +160,235 @@ TEST_F(MediaPlayerTest, SetPositionStopsAPlayingSoundAndSeeks) {
 }
 
 // The real device: SDL_mixer on the dummy driver, which mixes silently in real time.
-TEST(SdlMediaPlayerTest, APlayRunsToItsEndAndACutPlayIsNotSuccessful) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+class SdlMediaPlayerTest : public testing::Test {
+protected:
+    SdlMediaPlayerTest() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+
+    // A player with the file open and its notices gathered in `notices`.
+    struct Player {
+        explicit Player(const std::string& fileName) {
+            player.FileName = fileName;
+            player.OnNotify = [this](NotifyValue value) { notices.push_back(value); };
+            player.Open();
+        }
+        QObject owner;
+        tk::MediaPlayer player{&owner};
+        std::vector<NotifyValue> notices;
+    };
+
+    // Waits for the notices of a play that ends by itself, allowing for a busy machine.
+    static bool waitForNotices(const Player& one, std::size_t count) {
+        return waitUntil([&] { return one.notices.size() >= count; }, 3000 + 4 * one.player.Length());
+    }
+
+    // Plays a sound that lasts the given time to its end, paused and played on, and cut short.
+    static void expectPlaysToItsEnd(const std::string& fileName, int milliseconds, bool streamed) {
+        Player one(fileName);
+        tk::MediaPlayer& player = one.player;
+        std::vector<NotifyValue>& notices = one.notices;
+        EXPECT_NEAR(player.Length(), milliseconds, 2);  // resampled to the device's rate
+
+        player.Play();
+        EXPECT_EQ(Mix_PlayingMusic() != 0, streamed);
+        ASSERT_TRUE(waitForNotices(one, 1)) << "no end notice";
+        EXPECT_EQ(notices, (std::vector{NotifyValue::Successful}));
+        EXPECT_EQ(player.Position(), player.Length());
+
+        // Paused and played on from the same place, it still runs out.
+        notices.clear();
+        player.Play();
+        player.Pause();
+        player.Play();
+        ASSERT_TRUE(waitForNotices(one, 2));
+        EXPECT_EQ(notices, (std::vector{NotifyValue::Aborted, NotifyValue::Successful}));
+
+        notices.clear();
+        player.Play();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        player.Stop();
+        const int stoppedAt = player.Position();
+        EXPECT_LT(stoppedAt, player.Length());
+        idle(2 * milliseconds);  // longer than the sound
+        EXPECT_EQ(notices, (std::vector{NotifyValue::Aborted}));
+        EXPECT_EQ(player.Position(), stoppedAt);
+    }
+
+    // Opens the file on a player of its own and plays it through the music stream to its end.
+    static void expectStreamsToItsEnd(const std::string& fileName) {
+        Player one(fileName);
+        one.player.Play();
+        EXPECT_TRUE(Mix_PlayingMusic()) << fileName << " is not streamed";
+        ASSERT_TRUE(waitForNotices(one, 1));
+        EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
+    }
+
     testing_support::TempFolder folder;
+};
+
+TEST_F(SdlMediaPlayerTest, APlayRunsToItsEndAndACutPlayIsNotSuccessful) {
     writeWav("beep.wav", 250);
-    QObject owner;
-    tk::MediaPlayer player(&owner);
-    std::vector<NotifyValue> notices;
-    player.OnNotify = [&](NotifyValue value) { notices.push_back(value); };
-    player.FileName = "beep.wav";
-    player.Open();
-    EXPECT_NEAR(player.Length(), 250, 2);  // resampled to the device's rate
-
-    player.Play();
-    ASSERT_TRUE(waitUntil([&] { return !notices.empty(); }, 3000)) << "no end notice";
-    EXPECT_EQ(notices, (std::vector{NotifyValue::Successful}));
-    EXPECT_EQ(player.Position(), player.Length());
-
-    // Paused and played on from the same place, it still runs out.
-    notices.clear();
-    player.Play();
-    player.Pause();
-    player.Play();
-    ASSERT_TRUE(waitUntil([&] { return notices.size() == 2; }, 3000));
-    EXPECT_EQ(notices, (std::vector{NotifyValue::Aborted, NotifyValue::Successful}));
-
-    notices.clear();
-    player.Play();
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    player.Stop();
-    const int stoppedAt = player.Position();
-    EXPECT_LT(stoppedAt, player.Length());
-    waitUntil([] { return false; }, 500);  // longer than the sound
-    EXPECT_EQ(notices, (std::vector{NotifyValue::Aborted}));
-    EXPECT_EQ(player.Position(), stoppedAt);
+    expectPlaysToItsEnd("beep.wav", 250, false);
 }
 
-TEST(SdlMediaPlayerTest, AFileThatIsNoSoundCannotBeOpened) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    testing_support::TempFolder folder;
+TEST_F(SdlMediaPlayerTest, ALongSoundStreamedFromItsFilePlaysTheSame) {
+    writeLongWav("music.wav");
+    expectPlaysToItsEnd("music.wav", 1500, true);
+}
+
+// Counts loud samples the device puts out while it is set.
+class Listener {
+public:
+    Listener() { Mix_SetPostMix(listen, &loud_); }
+    ~Listener() { Mix_SetPostMix(nullptr, nullptr); }
+    int loud() const { return loud_; }
+
+private:
+    static void SDLCALL listen(void* loud, Uint8* stream, int length) {
+        const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
+        for (int i = 0; i < length / 2; ++i)
+            if (std::abs(samples[i]) > 100) ++*static_cast<std::atomic<int>*>(loud);
+    }
+    std::atomic<int> loud_{0};
+};
+
+TEST_F(SdlMediaPlayerTest, AStreamedSoundPlaysFromWhereItWasPutAndNothingBefore) {
+    writeLongWav("music.wav", 1500, /*silentFrom=*/700);  // a tone, then silence
+    Player one("music.wav");
+    tk::MediaPlayer& player = one.player;
+    player.setPosition(900);
+    EXPECT_EQ(player.Position(), 900);
+    {
+        Listener listener;
+        player.Play();
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_GE(player.Position(), 900) << "the play began before its position";
+            idle(20);
+        }
+        ASSERT_TRUE(waitForNotices(one, 1));
+        EXPECT_EQ(listener.loud(), 0) << "the tone before the position was heard";
+    }
+    EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
+    EXPECT_EQ(player.Position(), player.Length());
+
+    // From the start, the tone is heard: the listening above could hear it.
+    one.notices.clear();
+    Listener listener;
+    player.Play();
+    ASSERT_TRUE(waitForNotices(one, 1));
+    EXPECT_GT(listener.loud(), 0);
+}
+
+TEST_F(SdlMediaPlayerTest, AStreamedSoundStoppedOrPausedAndPlayedOnMissesNothing) {
+    writeLongWav("music.wav");
+    int heardWhole = 0;
+    {
+        Player whole("music.wav");
+        Listener listener;
+        whole.player.Play();
+        ASSERT_TRUE(waitForNotices(whole, 1));
+        heardWhole = listener.loud();
+    }
+    ASSERT_GT(heardWhole, 0);
+
+    // As the sound switch and minimising the window do it.
+    Player cut("music.wav");
+    Listener listener;
+    cut.player.Play();
+    for (int i = 0; i < 10 && cut.player.mode() == tk::MediaPlayer::Mode::Playing; ++i) {
+        idle(70);
+        if (i % 2) cut.player.Stop();
+        else cut.player.Pause();
+        idle(20);
+        cut.player.Play();
+    }
+    ASSERT_TRUE(waitUntil([&] { return !cut.notices.empty() && cut.notices.back() == NotifyValue::Successful; }, 10000));
+    EXPECT_NEAR(listener.loud(), heardWhole, heardWhole / 50) << "a part was skipped or played twice";
+}
+
+TEST_F(SdlMediaPlayerTest, ALongAndAShortSoundPlayAtOnce) {
+    writeLongWav("music.wav");
+    writeWav("beep.wav", 250);
+    Player music("music.wav"), beep("beep.wav");
+    music.player.Play();
+    beep.player.Play();
+    ASSERT_TRUE(waitForNotices(beep, 1));
+    EXPECT_TRUE(music.notices.empty()) << "the music ended with the short sound";
+    EXPECT_TRUE(Mix_PlayingMusic());
+    ASSERT_TRUE(waitForNotices(music, 1));
+    EXPECT_EQ(music.notices, (std::vector{NotifyValue::Successful}));
+    EXPECT_EQ(beep.notices, (std::vector{NotifyValue::Successful}));
+}
+
+TEST_F(SdlMediaPlayerTest, ASecondLongSoundIsLoadedWholeWhileTheStreamIsTaken) {
+    writeLongWav("first.wav");
+    writeLongWav("second.wav", 1200);
+    Player first("first.wav"), second("second.wav");
+    EXPECT_NEAR(second.player.Length(), 1200, 2);
+    second.player.Play();
+    EXPECT_FALSE(Mix_PlayingMusic()) << "the second sound took the stream";
+    first.player.Play();
+    EXPECT_TRUE(Mix_PlayingMusic());
+    for (const Player* one : {&first, &second}) {
+        ASSERT_TRUE(waitForNotices(*one, 1));
+        EXPECT_EQ(one->notices, (std::vector{NotifyValue::Successful}));
+    }
+
+    // Closed, the first gives the stream to the next long sound.
+    first.player.Close();
+    expectStreamsToItsEnd("first.wav");
+}
+
+TEST_F(SdlMediaPlayerTest, ClosingAPlayingStreamedSoundSilencesItForGood) {
+    writeLongWav("music.wav");
+    Player one("music.wav");
+    one.player.Play();
+    EXPECT_TRUE(Mix_PlayingMusic());
+    idle(50);
+    one.player.Close();
+    EXPECT_FALSE(Mix_PlayingMusic());
+    idle(2500);  // longer than the sound
+    EXPECT_EQ(one.notices, (std::vector{NotifyValue::Aborted}));
+    expectStreamsToItsEnd("music.wav");
+}
+
+TEST_F(SdlMediaPlayerTest, AFileCutShortOrReplacedWhileItStreamsEndsThePlay) {
+    writeLongWav("music.wav");
+    Player one("music.wav");
+    tk::MediaPlayer& player = one.player;
+    player.Play();
+    idle(50);
+    std::filesystem::resize_file("music.wav", 2001);  // mid-frame, early in the sound
+    ASSERT_TRUE(waitForNotices(one, 1)) << "a cut file hung the play";
+    EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
+    EXPECT_EQ(player.Position(), player.Length());
+
+    // Played again from the start, as the music loop does, it ends early again.
+    one.notices.clear();
+    player.setPosition(0);
+    player.Play();
+    ASSERT_TRUE(waitForNotices(one, 1));
+    EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
+
+    // A shorter sound copied over it while it plays.
+    writeLongWav("music.wav");
+    player.Open();
+    one.notices.clear();
+    player.Play();
+    idle(50);
+    writeWav("music.wav", 100);
+    ASSERT_TRUE(waitForNotices(one, 1));
+    EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
+}
+
+TEST_F(SdlMediaPlayerTest, AFileThatIsNoSoundCannotBeOpened) {
     folder.write("noise.wav", "not a sound at all");
+    // Big enough to be streamed, where only the header is read at the open.
+    folder.write("big noise.wav", std::string(1 << 21, 'x'));
+    folder.write("big riff.wav", "RIFF\x10\0\0\0WAVEjunk" + std::string(1 << 21, '\x7f'));
+    std::filesystem::create_directory("folder.wav");
     QObject owner;
     tk::MediaPlayer player(&owner);
-    for (const char* name : {"missing.wav", "noise.wav"}) {
+    for (const char* name : {"missing.wav", "noise.wav", "big noise.wav", "big riff.wav", "folder.wav"}) {
         player.FileName = name;
         try {
             player.Open();
