@@ -40,6 +40,9 @@ public:
 
 // The SDL_mixer device, opened on first use.
 MediaBackend& sdlMediaBackend();
+// Starts loading the sound libraries on a thread of their own, so that a program that opens a
+// sound as it starts need not wait for them; once is enough.
+void loadSoundLibraryAhead();
 
 // Test seam: the backend the players open their files with; nullptr restores SDL_mixer.
 void setMediaBackend(MediaBackend* backend);

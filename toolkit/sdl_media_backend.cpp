@@ -6,8 +6,7 @@
 #include "media_backend.h"
 #include "open_to_read.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "sdl_library.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -64,7 +63,7 @@ void SDLCALL musicFinished() { playEnded(kStreamSlot); }
 void SDLCALL countMixed(int, void*, int length, void* counter) { *static_cast<std::atomic<int>*>(counter) += length; }
 
 struct CloseFile {
-    void operator()(SDL_RWops* file) const { SDL_RWclose(file); }
+    void operator()(SDL_RWops* file) const { sdl().SDL_RWclose(file); }
 };
 using File = std::unique_ptr<SDL_RWops, CloseFile>;
 
@@ -82,8 +81,8 @@ public:
     int frequency() const { return frequency_; }
     std::uint64_t nextPlay() { return ++lastPlay_; }
     // Keeps the device's thread from mixing until unlocked.
-    void lock() const { SDL_LockAudioDevice(audioDevice_); }
-    void unlock() const { SDL_UnlockAudioDevice(audioDevice_); }
+    void lock() const { sdl().SDL_LockAudioDevice(audioDevice_); }
+    void unlock() const { sdl().SDL_UnlockAudioDevice(audioDevice_); }
 
     // A channel no open sound holds, or -1.
     int freeChannel() const {
@@ -97,40 +96,44 @@ public:
 
 private:
     Device() {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (!sdl().failure.empty()) {
+            failure_ = sdl().failure;
+            return;
+        }
+        sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (!openAudio()) {
             // A machine without a sound card still plays, silently, with ends on time.
-            const std::string reason = SDL_GetError();
+            const std::string reason = sdl().SDL_GetError();
             setenv("SDL_AUDIODRIVER", "dummy", 1);
             if (!openAudio()) {
-                failure_ = SDL_GetError();
+                failure_ = sdl().SDL_GetError();
                 return;
             }
             std::cerr << "No sound device (" << reason << "): the sound plays silently on SDL's dummy driver.\n";
         }
-        Mix_AllocateChannels(kChannels);
+        sdl().Mix_AllocateChannels(kChannels);
         Uint16 format = 0;
         int channels = 0;
-        Mix_QuerySpec(&frequency_, &format, &channels);
+        sdl().Mix_QuerySpec(&frequency_, &format, &channels);
         frameBytes_ = SDL_AUDIO_BITSIZE(format) / 8 * channels;
         audioDevice_ = mixerDevice();
         oneThread = std::this_thread::get_id();
         wakeTarget = &wakeTarget_;
-        Mix_ChannelFinished(channelFinished);
-        Mix_HookMusicFinished(musicFinished);
+        sdl().Mix_ChannelFinished(channelFinished);
+        sdl().Mix_HookMusicFinished(musicFinished);
     }
 
     ~Device() {
         // Nothing may be posted to the wake-up target once it is gone.
         if (!failure_.empty()) return;
-        Mix_ChannelFinished(nullptr);
-        Mix_HookMusicFinished(nullptr);
+        sdl().Mix_ChannelFinished(nullptr);
+        sdl().Mix_HookMusicFinished(nullptr);
     }
 
     static bool openAudio() {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return true;
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        if (sdl().Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return true;
+        sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
 
@@ -138,7 +141,7 @@ private:
     // (numbers start at 2, below them is the old single-device interface).
     static SDL_AudioDeviceID mixerDevice() {
         for (SDL_AudioDeviceID id = 2; id <= 16; ++id)
-            if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+            if (sdl().SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
         return 0;
     }
 
@@ -234,14 +237,14 @@ public:
 
     ~ChunkSound() override {
         halt();
-        Mix_FreeChunk(chunk_);
+        sdl().Mix_FreeChunk(chunk_);
     }
 
     void pause() override {
-        if (active()) Mix_Pause(channel_);
+        if (active()) sdl().Mix_Pause(channel_);
     }
     void resume() override {
-        if (active()) Mix_Resume(channel_);
+        if (active()) sdl().Mix_Resume(channel_);
     }
 
 private:
@@ -252,12 +255,12 @@ private:
         rest_.allocated = 0;
         rest_.abuf = chunk_->abuf + offset();
         rest_.alen = chunk_->alen - static_cast<Uint32>(offset());
-        Mix_RegisterEffect(channel_, countMixed, nullptr, &mixedBytes[channel_]);
-        if (Mix_PlayChannel(channel_, &rest_, 0) >= 0) return true;
-        Mix_UnregisterAllEffects(channel_);
+        sdl().Mix_RegisterEffect(channel_, countMixed, nullptr, &mixedBytes[channel_]);
+        if (sdl().Mix_PlayChannel(channel_, &rest_, 0) >= 0) return true;
+        sdl().Mix_UnregisterAllEffects(channel_);
         return false;
     }
-    void silence() override { Mix_HaltChannel(channel_); }
+    void silence() override { sdl().Mix_HaltChannel(channel_); }
     std::int64_t played() const override { return mixedBytes[channel_]; }
 
     Mix_Chunk* chunk_;
@@ -270,25 +273,25 @@ private:
 // itself, to the frame.
 std::optional<Layout> wavLayout(SDL_RWops* file) {
     char header[12];
-    if (SDL_RWread(file, header, 1, sizeof header) != sizeof header || std::memcmp(header, "RIFF", 4) != 0 ||
+    if (sdl().SDL_RWread(file, header, 1, sizeof header) != sizeof header || std::memcmp(header, "RIFF", 4) != 0 ||
         std::memcmp(header + 8, "WAVE", 4) != 0)
         return std::nullopt;
     for (;;) {
         char id[4];
-        if (SDL_RWread(file, id, 1, sizeof id) != sizeof id) return std::nullopt;
-        const Uint32 size = SDL_ReadLE32(file);
+        if (sdl().SDL_RWread(file, id, 1, sizeof id) != sizeof id) return std::nullopt;
+        const Uint32 size = sdl().SDL_ReadLE32(file);
         if (std::memcmp(id, "fmt ", 4) == 0) {
             if (size < 16) return std::nullopt;
-            SDL_ReadLE16(file);  // the encoding, which the music stream judges
-            const int channels = SDL_ReadLE16(file);
-            const Uint32 rate = SDL_ReadLE32(file);
-            SDL_ReadLE32(file);  // bytes a second
-            SDL_ReadLE16(file);  // block size
-            const int sampleBytes = SDL_ReadLE16(file) / 8;
+            sdl().SDL_ReadLE16(file);  // the encoding, which the music stream judges
+            const int channels = sdl().SDL_ReadLE16(file);
+            const Uint32 rate = sdl().SDL_ReadLE32(file);
+            sdl().SDL_ReadLE32(file);  // bytes a second
+            sdl().SDL_ReadLE16(file);  // block size
+            const int sampleBytes = sdl().SDL_ReadLE16(file) / 8;
             if (channels <= 0 || sampleBytes <= 0 || rate == 0 || rate > INT_MAX) return std::nullopt;
             return Layout{channels * sampleBytes, static_cast<int>(rate)};
         }
-        if (SDL_RWseek(file, size, RW_SEEK_CUR) < 0) return std::nullopt;
+        if (sdl().SDL_RWseek(file, size, RW_SEEK_CUR) < 0) return std::nullopt;
     }
 }
 
@@ -299,26 +302,26 @@ public:
     // Nothing when the file is no sound the music stream can play; the file is then as given.
     static std::unique_ptr<Sound> open(File& file) {
         const std::optional<Layout> layout = wavLayout(file.get());
-        SDL_RWseek(file.get(), 0, RW_SEEK_SET);
+        sdl().SDL_RWseek(file.get(), 0, RW_SEEK_SET);
         if (!layout) return nullptr;
         // Only the header is read here; a file that fails it is left where it was.
-        Mix_Music* music = Mix_LoadMUSType_RW(file.get(), MUS_WAV, 0);
+        Mix_Music* music = sdl().Mix_LoadMUSType_RW(file.get(), MUS_WAV, 0);
         if (!music) return nullptr;
-        const auto length = std::int64_t(std::llround(Mix_MusicDuration(music) * layout->rate)) * layout->frameBytes;
+        const auto length = std::int64_t(std::llround(sdl().Mix_MusicDuration(music) * layout->rate)) * layout->frameBytes;
         return std::unique_ptr<Sound>(new StreamedSound(std::move(file), music, *layout, length));
     }
 
     ~StreamedSound() override {
         halt();
         letGo();
-        Mix_FreeMusic(music_);
+        sdl().Mix_FreeMusic(music_);
     }
 
     void pause() override {
-        if (active()) Mix_PauseMusic();
+        if (active()) sdl().Mix_PauseMusic();
     }
     void resume() override {
-        if (active()) Mix_ResumeMusic();
+        if (active()) sdl().Mix_ResumeMusic();
     }
     void seek(int milliseconds) override {
         SdlSound::seek(milliseconds);
@@ -332,30 +335,30 @@ private:
     bool start() override {
         if (held_) {
             held_ = false;
-            Mix_ResumeMusic();
+            sdl().Mix_ResumeMusic();
             return true;
         }
         // Started at the beginning of the sound and moved on to the position before the device
         // mixes anything, with the device held.
         const Device& device = Device::instance();
         device.lock();
-        const bool started = Mix_FadeInMusicPos(music_, 0, 0, 0.0) == 0;
-        if (started) SDL_RWseek(file_.get(), offset(), RW_SEEK_CUR);
+        const bool started = sdl().Mix_FadeInMusicPos(music_, 0, 0, 0.0) == 0;
+        if (started) sdl().SDL_RWseek(file_.get(), offset(), RW_SEEK_CUR);
         device.unlock();
         return started;
     }
     // The music stream reads the file ahead of what the device has mixed, and a halt drops what
     // it read: a stop only pauses it, so that the next play goes on exactly where it stood.
     void silence() override {
-        Mix_PauseMusic();
-        held_ = Mix_PlayingMusic() != 0;  // paused, it can no longer run out
+        sdl().Mix_PauseMusic();
+        held_ = sdl().Mix_PlayingMusic() != 0;  // paused, it can no longer run out
     }
     void letGo() {
-        if (held_) Mix_HaltMusic();
+        if (held_) sdl().Mix_HaltMusic();
         held_ = false;
     }
     std::int64_t played() const override {
-        const auto frames = std::llround(Mix_GetMusicPosition(music_) * layout().rate);
+        const auto frames = std::llround(sdl().Mix_GetMusicPosition(music_) * layout().rate);
         return std::max<std::int64_t>(frames * layout().frameBytes - offset(), 0);
     }
 
@@ -379,20 +382,20 @@ public:
         };
         if (!device.failure().empty()) return fail("no sound device (" + device.failure() + ")");
         std::FILE* stream = openToRead(fileName, what);
-        File file(SDL_RWFromFP(stream, SDL_TRUE));
+        File file(sdl().SDL_RWFromFP(stream, SDL_TRUE));
         if (!file) {
             std::fclose(stream);
-            return fail(SDL_GetError());
+            return fail(sdl().SDL_GetError());
         }
-        if (SDL_RWsize(file.get()) >= kStreamFrom && device.streamFree()) {
+        if (sdl().SDL_RWsize(file.get()) >= kStreamFrom && device.streamFree()) {
             if (auto sound = StreamedSound::open(file)) return sound;
         }
         // Short, the stream taken, a sound only the loader knows, or no sound at all, which the
         // loader refuses: loaded whole on a channel.
         const int channel = device.freeChannel();
         if (channel < 0) return fail("too many sounds open");
-        Mix_Chunk* chunk = Mix_LoadWAV_RW(file.release(), 1);
-        if (!chunk) return fail(Mix_GetError());
+        Mix_Chunk* chunk = sdl().Mix_LoadWAV_RW(file.release(), 1);
+        if (!chunk) return fail(sdl().SDL_GetError());
         return std::make_unique<ChunkSound>(chunk, channel);
     }
 };
