@@ -8,8 +8,8 @@
 #include "toolkit/media_backend.h"
 
 int main(int argc, char** argv) {
-    // The music is opened while the main window is made: its libraries load beside Qt's start.
-    tk::loadSoundLibraryAhead();
+    // The music is opened while the main window is made: the sound device opens beside Qt's start.
+    tk::openSoundDeviceAhead();
     tk::Application application(argc, argv, "Quorvant 2.2");
     std::unique_ptr<tk::WindowSet> windows;
     return application.run([&]() -> tk::Form& {

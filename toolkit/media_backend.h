@@ -40,9 +40,9 @@ public:
 
 // The SDL_mixer device, opened on first use.
 MediaBackend& sdlMediaBackend();
-// Starts loading the sound libraries on a thread of their own, so that a program that opens a
-// sound as it starts need not wait for them; once is enough.
-void loadSoundLibraryAhead();
+// Starts opening the SDL_mixer device (loading its libraries first) on a thread of its own, so
+// that a program that opens a sound as it starts need not wait for it; once is enough.
+void openSoundDeviceAhead();
 
 // Test seam: the backend the players open their files with; nullptr restores SDL_mixer.
 void setMediaBackend(MediaBackend* backend);

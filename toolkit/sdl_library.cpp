@@ -1,9 +1,6 @@
 #include "sdl_library.h"
-#include "media_backend.h"
 
 #include <dlfcn.h>
-#include <future>
-#include <mutex>
 
 namespace tk {
 namespace {
@@ -29,18 +26,11 @@ SdlLibrary load() {
     return library;
 }
 
-std::once_flag started;
-std::shared_future<SdlLibrary> loading;
-
 }  // namespace
 
-void loadSoundLibraryAhead() {
-    std::call_once(started, [] { loading = std::async(std::launch::async, load).share(); });
-}
-
 const SdlLibrary& sdl() {
-    std::call_once(started, [] { loading = std::async(std::launch::deferred, load).share(); });
-    return loading.get();
+    static const SdlLibrary library = load();
+    return library;
 }
 
 }  // namespace tk

@@ -10,16 +10,17 @@
 namespace tk {
 
 // The functions the sound device calls.
-#define TK_SDL_FUNCTIONS(X)                                                                          \
-    X(SDL_GetError) X(SDL_SetHint) X(SDL_InitSubSystem) X(SDL_QuitSubSystem)                          \
-    X(SDL_GetAudioDeviceStatus) X(SDL_LockAudioDevice) X(SDL_UnlockAudioDevice)                       \
-    X(SDL_RWFromFP) X(SDL_RWread) X(SDL_RWseek) X(SDL_RWsize) X(SDL_RWclose) X(SDL_ReadLE16)          \
-    X(SDL_ReadLE32)                                                                                   \
-    X(Mix_OpenAudio) X(Mix_QuerySpec) X(Mix_AllocateChannels) X(Mix_ChannelFinished)                  \
-    X(Mix_HookMusicFinished) X(Mix_LoadWAV_RW) X(Mix_FreeChunk) X(Mix_PlayChannel) X(Mix_HaltChannel) \
-    X(Mix_Pause) X(Mix_Resume) X(Mix_RegisterEffect) X(Mix_UnregisterAllEffects)                      \
-    X(Mix_LoadMUSType_RW) X(Mix_FreeMusic) X(Mix_FadeInMusicPos) X(Mix_HaltMusic) X(Mix_PauseMusic)   \
-    X(Mix_ResumeMusic) X(Mix_PlayingMusic) X(Mix_MusicDuration) X(Mix_GetMusicPosition)
+#define TK_SDL_FUNCTIONS(X)                                                                     \
+    X(SDL_GetError) X(SDL_SetHint) X(SDL_SetHintWithPriority) X(SDL_InitSubSystem)               \
+    X(SDL_QuitSubSystem) X(SDL_GetAudioDeviceStatus) X(SDL_LockAudioDevice)                      \
+    X(SDL_UnlockAudioDevice) X(SDL_RWFromFP) X(SDL_RWread) X(SDL_RWseek) X(SDL_RWsize)           \
+    X(SDL_RWclose) X(SDL_ReadLE16) X(SDL_ReadLE32)                                               \
+    X(Mix_OpenAudio) X(Mix_QuerySpec) X(Mix_AllocateChannels) X(Mix_ChannelFinished)             \
+    X(Mix_HookMusicFinished) X(Mix_LoadWAV_RW) X(Mix_FreeChunk) X(Mix_PlayChannel)               \
+    X(Mix_HaltChannel) X(Mix_Pause) X(Mix_Resume) X(Mix_RegisterEffect)                          \
+    X(Mix_UnregisterAllEffects) X(Mix_LoadMUSType_RW) X(Mix_FreeMusic) X(Mix_FadeInMusicPos)     \
+    X(Mix_HaltMusic) X(Mix_PauseMusic) X(Mix_ResumeMusic) X(Mix_PlayingMusic)                    \
+    X(Mix_MusicDuration) X(Mix_GetMusicPosition)
 
 struct SdlLibrary {
 #define TK_SDL_POINTER(name) decltype(&::name) name = nullptr;
@@ -29,7 +30,7 @@ struct SdlLibrary {
     std::string failure;
 };
 
-// The loaded libraries: waits for a load under way, or loads them here.
+// The libraries, loaded at the first call (from any thread; the others wait for it).
 const SdlLibrary& sdl();
 
 }  // namespace tk

@@ -19,8 +19,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <future>
 #include <iostream>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -67,6 +69,65 @@ struct CloseFile {
 };
 using File = std::unique_ptr<SDL_RWops, CloseFile>;
 
+// The sound output as opened: what the device plays on, or why there is none.
+struct Output {
+    std::string failure;
+    int frequency = MIX_DEFAULT_FREQUENCY;
+    int frameBytes = 4;
+    SDL_AudioDeviceID device = 0;
+};
+
+bool openAudio() {
+    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (sdl().Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return true;
+    sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+}
+
+// SDL_mixer does not tell which audio device it opened; it is the one this program opens
+// (numbers start at 2, below them is the old single-device interface).
+SDL_AudioDeviceID mixerDevice() {
+    for (SDL_AudioDeviceID id = 2; id <= 16; ++id)
+        if (sdl().SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+    return 0;
+}
+
+// Loads the libraries and opens the output. It may run on a thread of its own while the program
+// starts, so it touches neither Qt nor the environment.
+Output openOutput() {
+    Output output;
+    if (!sdl().failure.empty()) {
+        output.failure = sdl().failure;
+        return output;
+    }
+    sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (!openAudio()) {
+        // A machine without a sound card still plays, silently, with ends on time.
+        const std::string reason = sdl().SDL_GetError();
+        sdl().SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        if (!openAudio()) {
+            output.failure = sdl().SDL_GetError();
+            return output;
+        }
+        std::cerr << "No sound device (" << reason << "): the sound plays silently on SDL's dummy driver.\n";
+    }
+    sdl().Mix_AllocateChannels(kChannels);
+    Uint16 format = 0;
+    int channels = 0;
+    sdl().Mix_QuerySpec(&output.frequency, &format, &channels);
+    output.frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+    output.device = mixerDevice();
+    return output;
+}
+
+std::once_flag outputOpening;
+std::shared_future<Output> output;
+
+const Output& soundOutput() {
+    std::call_once(outputOpening, [] { output = std::async(std::launch::deferred, openOutput).share(); });
+    return output.get();
+}
+
 class SdlSound;
 
 class Device {
@@ -96,27 +157,14 @@ public:
 
 private:
     Device() {
-        if (!sdl().failure.empty()) {
-            failure_ = sdl().failure;
+        const Output& output = soundOutput();
+        if (!output.failure.empty()) {
+            failure_ = output.failure;
             return;
         }
-        sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (!openAudio()) {
-            // A machine without a sound card still plays, silently, with ends on time.
-            const std::string reason = sdl().SDL_GetError();
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            if (!openAudio()) {
-                failure_ = sdl().SDL_GetError();
-                return;
-            }
-            std::cerr << "No sound device (" << reason << "): the sound plays silently on SDL's dummy driver.\n";
-        }
-        sdl().Mix_AllocateChannels(kChannels);
-        Uint16 format = 0;
-        int channels = 0;
-        sdl().Mix_QuerySpec(&frequency_, &format, &channels);
-        frameBytes_ = SDL_AUDIO_BITSIZE(format) / 8 * channels;
-        audioDevice_ = mixerDevice();
+        frequency_ = output.frequency;
+        frameBytes_ = output.frameBytes;
+        audioDevice_ = output.device;
         oneThread = std::this_thread::get_id();
         wakeTarget = &wakeTarget_;
         sdl().Mix_ChannelFinished(channelFinished);
@@ -128,21 +176,6 @@ private:
         if (!failure_.empty()) return;
         sdl().Mix_ChannelFinished(nullptr);
         sdl().Mix_HookMusicFinished(nullptr);
-    }
-
-    static bool openAudio() {
-        if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-        if (sdl().Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return true;
-        sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-
-    // SDL_mixer does not tell which audio device it opened; it is the one this program opens
-    // (numbers start at 2, below them is the old single-device interface).
-    static SDL_AudioDeviceID mixerDevice() {
-        for (SDL_AudioDeviceID id = 2; id <= 16; ++id)
-            if (sdl().SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
-        return 0;
     }
 
     std::string failure_;
@@ -401,6 +434,10 @@ public:
 };
 
 }  // namespace
+
+void openSoundDeviceAhead() {
+    std::call_once(outputOpening, [] { output = std::async(std::launch::async, openOutput).share(); });
+}
 
 MediaBackend& sdlMediaBackend() {
     static SdlBackend backend;
