@@ -32,12 +32,9 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow, int top, int heig
 }  // namespace
 
 Edit::Edit(QWidget* parent, int left, int top, int width, int height, const std::string& text, const Font& font)
-    : QLineEdit(parent) {
+    : QLineEdit(toScreen(text), parent) {
     setGeometry(left, top, width, height);
-    // The font before the text: a line edit lays its text out at once, and in the window's font
-    // that would load a face the field never shows.
     setFont(toQFont(font));
-    QLineEdit::setText(toScreen(text));
 }
 
 std::string Edit::text() const { return fromScreen(QLineEdit::text()); }
