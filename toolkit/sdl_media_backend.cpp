@@ -69,11 +69,16 @@ struct CloseFile {
 };
 using File = std::unique_ptr<SDL_RWops, CloseFile>;
 
+// How samples lie in bytes: a frame is one sample of every channel.
+struct Layout {
+    int frameBytes;
+    int rate;  // frames a second
+};
+
 // The sound output as opened: what the device plays on, or why there is none.
 struct Output {
     std::string failure;
-    int frequency = MIX_DEFAULT_FREQUENCY;
-    int frameBytes = 4;
+    Layout layout{4, MIX_DEFAULT_FREQUENCY};
     SDL_AudioDeviceID device = 0;
 };
 
@@ -114,8 +119,8 @@ Output openOutput() {
     sdl().Mix_AllocateChannels(kChannels);
     Uint16 format = 0;
     int channels = 0;
-    sdl().Mix_QuerySpec(&output.frequency, &format, &channels);
-    output.frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+    sdl().Mix_QuerySpec(&output.layout.rate, &format, &channels);
+    output.layout.frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
     output.device = mixerDevice();
     return output;
 }
@@ -123,8 +128,13 @@ Output openOutput() {
 std::once_flag outputOpening;
 std::shared_future<Output> output;
 
+// Starts opening the output, unless that was started already.
+void startOpeningOutput(std::launch how) {
+    std::call_once(outputOpening, [how] { output = std::async(how, openOutput).share(); });
+}
+
 const Output& soundOutput() {
-    std::call_once(outputOpening, [] { output = std::async(std::launch::deferred, openOutput).share(); });
+    startOpeningOutput(std::launch::deferred);
     return output.get();
 }
 
@@ -137,13 +147,12 @@ public:
         return device;
     }
 
-    const std::string& failure() const { return failure_; }
-    int frameBytes() const { return frameBytes_; }
-    int frequency() const { return frequency_; }
+    const std::string& failure() const { return output_.failure; }
+    const Layout& layout() const { return output_.layout; }
     std::uint64_t nextPlay() { return ++lastPlay_; }
     // Keeps the device's thread from mixing until unlocked.
-    void lock() const { sdl().SDL_LockAudioDevice(audioDevice_); }
-    void unlock() const { sdl().SDL_UnlockAudioDevice(audioDevice_); }
+    void lock() const { sdl().SDL_LockAudioDevice(output_.device); }
+    void unlock() const { sdl().SDL_UnlockAudioDevice(output_.device); }
 
     // A channel no open sound holds, or -1.
     int freeChannel() const {
@@ -157,14 +166,7 @@ public:
 
 private:
     Device() {
-        const Output& output = soundOutput();
-        if (!output.failure.empty()) {
-            failure_ = output.failure;
-            return;
-        }
-        frequency_ = output.frequency;
-        frameBytes_ = output.frameBytes;
-        audioDevice_ = output.device;
+        if (!failure().empty()) return;
         oneThread = std::this_thread::get_id();
         wakeTarget = &wakeTarget_;
         sdl().Mix_ChannelFinished(channelFinished);
@@ -173,24 +175,15 @@ private:
 
     ~Device() {
         // Nothing may be posted to the wake-up target once it is gone.
-        if (!failure_.empty()) return;
+        if (!failure().empty()) return;
         sdl().Mix_ChannelFinished(nullptr);
         sdl().Mix_HookMusicFinished(nullptr);
     }
 
-    std::string failure_;
-    int frameBytes_ = 4;
-    int frequency_ = MIX_DEFAULT_FREQUENCY;
-    SDL_AudioDeviceID audioDevice_ = 0;
+    const Output& output_ = soundOutput();
     std::uint64_t lastPlay_ = 0;
     std::array<SdlSound*, kSlots> sounds_{};
     QObject wakeTarget_;
-};
-
-// How samples lie in bytes: a frame is one sample of every channel.
-struct Layout {
-    int frameBytes;
-    int rate;  // frames a second
 };
 
 // One open sound in a slot of the device. Positions are kept in bytes of its samples, from the
@@ -264,7 +257,7 @@ private:
 class ChunkSound : public SdlSound {
 public:
     ChunkSound(Mix_Chunk* chunk, int channel)
-        : SdlSound(channel, {Device::instance().frameBytes(), Device::instance().frequency()}, chunk->alen),
+        : SdlSound(channel, Device::instance().layout(), chunk->alen),
           chunk_(chunk),
           channel_(channel) {}
 
@@ -435,9 +428,7 @@ public:
 
 }  // namespace
 
-void openSoundDeviceAhead() {
-    std::call_once(outputOpening, [] { output = std::async(std::launch::async, openOutput).share(); });
-}
+void openSoundDeviceAhead() { startOpeningOutput(std::launch::async); }
 
 MediaBackend& sdlMediaBackend() {
     static SdlBackend backend;
