@@ -8,9 +8,9 @@
 #include "toolkit/media_backend.h"
 
 int main(int argc, char** argv) {
-    // The music is opened while the main window is made: the sound device opens beside Qt's start.
-    tk::openSoundDeviceAhead();
     tk::Application application(argc, argv, "Quorvant 2.2");
+    // The music file is checked while the main window is made, and heard once the window is up.
+    tk::openSoundDeviceOnceShown();
     std::unique_ptr<tk::WindowSet> windows;
     return application.run([&]() -> tk::Form& {
         windows = createWindows();

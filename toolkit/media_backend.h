@@ -40,9 +40,11 @@ public:
 
 // The SDL_mixer device, opened on first use.
 MediaBackend& sdlMediaBackend();
-// Starts opening the SDL_mixer device (loading its libraries first) on a thread of its own, so
-// that a program that opens a sound as it starts need not wait for it; once is enough.
-void openSoundDeviceAhead();
+// Has the SDL_mixer device (its libraries loaded first) open on a thread of its own once the event
+// loop runs, that is once the program's first window shows, so that the window need not wait for
+// it. A long plain WAV file opened before the device is ready is checked at once and plays as soon
+// as the device is; any other sound waits for the device when it is opened.
+void openSoundDeviceOnceShown();
 
 // Test seam: the backend the players open their files with; nullptr restores SDL_mixer.
 void setMediaBackend(MediaBackend* backend);

@@ -1,7 +1,7 @@
 #pragma once
 // SDL and SDL_mixer, loaded when the program runs rather than with it: they and the libraries they
 // pull in (some forty that Qt does not use) take longer to load than the program's first window
-// takes to make. A program with sounds starts the load on a thread of its own as it starts.
+// takes to make. A program with sounds loads them on a thread of its own once its first window shows.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -13,8 +13,7 @@ namespace tk {
 #define TK_SDL_FUNCTIONS(X)                                                                     \
     X(SDL_GetError) X(SDL_SetHint) X(SDL_SetHintWithPriority) X(SDL_InitSubSystem)               \
     X(SDL_QuitSubSystem) X(SDL_GetAudioDeviceStatus) X(SDL_LockAudioDevice)                      \
-    X(SDL_UnlockAudioDevice) X(SDL_RWFromFP) X(SDL_RWread) X(SDL_RWseek) X(SDL_RWsize)           \
-    X(SDL_RWclose) X(SDL_ReadLE16) X(SDL_ReadLE32)                                               \
+    X(SDL_UnlockAudioDevice) X(SDL_RWFromFP) X(SDL_RWseek) X(SDL_RWclose)                        \
     X(Mix_OpenAudio) X(Mix_QuerySpec) X(Mix_AllocateChannels) X(Mix_ChannelFinished)             \
     X(Mix_HookMusicFinished) X(Mix_LoadWAV_RW) X(Mix_FreeChunk) X(Mix_PlayChannel)               \
     X(Mix_HaltChannel) X(Mix_Pause) X(Mix_Resume) X(Mix_RegisterEffect)                          \

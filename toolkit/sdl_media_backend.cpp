@@ -2,9 +2,12 @@
 // its file through the music stream while that is free, every other one on a mixer channel of its
 // own. The device mixes on a thread of its own; from there only a wake-up message is posted
 // to the one thread, which does everything else.
+#include "application.h"
 #include "error.h"
+#include "late_sound.h"
 #include "media_backend.h"
 #include "open_to_read.h"
+#include "wav_header.h"
 
 #include "sdl_library.h"
 
@@ -26,6 +29,10 @@
 #include <optional>
 #include <string_view>
 #include <thread>
+#include <utility>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace tk {
 namespace {
@@ -39,6 +46,7 @@ constexpr int kSlots = kChannels + 1;
 // memory cost little, and the short effects start without touching the disk; above it (the
 // background music runs to megabytes) holding them is most of what the program keeps resident.
 constexpr Sint64 kStreamFrom = 1 << 20;
+constexpr int kPlainPcm = 1;  // a WAV file's format tag for plain samples
 
 // Shared with the device's thread, indexed by slot.
 std::array<std::atomic<std::uint64_t>, kSlots> startedPlay{};  // the play started last
@@ -128,9 +136,41 @@ Output openOutput() {
 std::once_flag outputOpening;
 std::shared_future<Output> output;
 
-// Starts opening the output, unless that was started already.
+void settleWaitingSounds();
+
+// Where the output's thread tells the one thread that the output is ready. It goes with the
+// application, and a word for it then goes nowhere.
+class ReadyNotice : public QObject {
+public:
+    explicit ReadyNotice(QObject* owner) : QObject(owner) {
+        const std::lock_guard lock(mutex_);
+        target_ = this;
+    }
+    ~ReadyNotice() override {
+        const std::lock_guard lock(mutex_);
+        target_ = nullptr;
+    }
+    // From any thread: the one thread hands the waiting sounds over.
+    static void post() {
+        const std::lock_guard lock(mutex_);
+        if (target_) QMetaObject::invokeMethod(target_, settleWaitingSounds, Qt::QueuedConnection);
+    }
+
+private:
+    static inline std::mutex mutex_;
+    static inline ReadyNotice* target_ = nullptr;
+};
+
+// Starts opening the output, unless that was started already: at once, or on a thread of its own
+// that then has the one thread hand over the sounds waiting for it.
 void startOpeningOutput(std::launch how) {
-    std::call_once(outputOpening, [how] { output = std::async(how, openOutput).share(); });
+    std::call_once(outputOpening, [how] {
+        output = std::async(how, [how] {
+                     Output opened = openOutput();
+                     if (how == std::launch::async) ReadyNotice::post();
+                     return opened;
+                 }).share();
+    });
 }
 
 const Output& soundOutput() {
@@ -294,47 +334,20 @@ private:
     Mix_Chunk rest_{};
 };
 
-// The layout of a WAV file's samples, from its "fmt " chunk, or nothing for a file that is no WAV.
-// The music stream's own seek lands on whole seconds only, so a streamed sound places the file
-// itself, to the frame.
-std::optional<Layout> wavLayout(SDL_RWops* file) {
-    char header[12];
-    if (sdl().SDL_RWread(file, header, 1, sizeof header) != sizeof header || std::memcmp(header, "RIFF", 4) != 0 ||
-        std::memcmp(header + 8, "WAVE", 4) != 0)
-        return std::nullopt;
-    for (;;) {
-        char id[4];
-        if (sdl().SDL_RWread(file, id, 1, sizeof id) != sizeof id) return std::nullopt;
-        const Uint32 size = sdl().SDL_ReadLE32(file);
-        if (std::memcmp(id, "fmt ", 4) == 0) {
-            if (size < 16) return std::nullopt;
-            sdl().SDL_ReadLE16(file);  // the encoding, which the music stream judges
-            const int channels = sdl().SDL_ReadLE16(file);
-            const Uint32 rate = sdl().SDL_ReadLE32(file);
-            sdl().SDL_ReadLE32(file);  // bytes a second
-            sdl().SDL_ReadLE16(file);  // block size
-            const int sampleBytes = sdl().SDL_ReadLE16(file) / 8;
-            if (channels <= 0 || sampleBytes <= 0 || rate == 0 || rate > INT_MAX) return std::nullopt;
-            return Layout{channels * sampleBytes, static_cast<int>(rate)};
-        }
-        if (sdl().SDL_RWseek(file, size, RW_SEEK_CUR) < 0) return std::nullopt;
-    }
-}
-
 // A long sound played from its file through SDL_mixer's one music stream, which reads the file as
 // it plays. A file that shrinks or changes under it ends the play early, or plays what it holds.
 class StreamedSound : public SdlSound {
 public:
-    // Nothing when the file is no sound the music stream can play; the file is then as given.
-    static std::unique_ptr<Sound> open(File& file) {
-        const std::optional<Layout> layout = wavLayout(file.get());
-        sdl().SDL_RWseek(file.get(), 0, RW_SEEK_SET);
-        if (!layout) return nullptr;
+    // Nothing when the music stream cannot play the file; the file is then as given.
+    static std::unique_ptr<Sound> open(File& file, const WavHeader& header) {
         // Only the header is read here; a file that fails it is left where it was.
         Mix_Music* music = sdl().Mix_LoadMUSType_RW(file.get(), MUS_WAV, 0);
         if (!music) return nullptr;
-        const auto length = std::int64_t(std::llround(sdl().Mix_MusicDuration(music) * layout->rate)) * layout->frameBytes;
-        return std::unique_ptr<Sound>(new StreamedSound(std::move(file), music, *layout, length));
+        // The music stream's own seek lands on whole seconds only, so the sound places the file
+        // itself, to the frame.
+        const Layout layout{header.frameBytes(), header.rate};
+        const auto length = std::int64_t(std::llround(sdl().Mix_MusicDuration(music) * layout.rate)) * layout.frameBytes;
+        return std::unique_ptr<Sound>(new StreamedSound(std::move(file), music, layout, length));
     }
 
     ~StreamedSound() override {
@@ -398,37 +411,136 @@ void wake(int slot) {
     if (sound && sound->OnEnded) sound->OnEnded();
 }
 
+constexpr std::string_view kCannotOpen = "Cannot open the sound";
+
+[[noreturn]] void failToOpen(const std::string& fileName, const std::string& reason) {
+    throw fileError(kCannotOpen, fileName, reason);
+}
+
+// The header of a file long enough to be streamed, read from its start, which the file is left at.
+std::optional<WavHeader> longWavHeader(std::FILE* stream) {
+    struct stat info {};
+    if (fstat(fileno(stream), &info) != 0 || info.st_size < kStreamFrom) return std::nullopt;
+    std::optional<WavHeader> header = readWavHeader(stream);
+    std::rewind(stream);
+    return header;
+}
+
+// Opens a sound on the device, which is ready by now; `stream` is the file opened already, if it is.
+std::unique_ptr<Sound> openOnDevice(const std::string& fileName, std::FILE* stream = nullptr) {
+    Device& device = Device::instance();
+    if (!device.failure().empty()) {
+        if (stream) std::fclose(stream);
+        failToOpen(fileName, "no sound device (" + device.failure() + ")");
+    }
+    if (!stream) stream = openToRead(fileName, kCannotOpen);
+    const std::optional<WavHeader> header = device.streamFree() ? longWavHeader(stream) : std::nullopt;
+    File file(sdl().SDL_RWFromFP(stream, SDL_TRUE));
+    if (!file) {
+        std::fclose(stream);
+        failToOpen(fileName, sdl().SDL_GetError());
+    }
+    if (header) {
+        if (auto sound = StreamedSound::open(file, *header)) return sound;
+    }
+    // Short, the stream taken, a sound only the loader knows, or no sound at all, which the loader
+    // refuses: loaded whole on a channel.
+    const int channel = device.freeChannel();
+    if (channel < 0) failToOpen(fileName, "too many sounds open");
+    Mix_Chunk* chunk = sdl().Mix_LoadWAV_RW(file.release(), 1);
+    if (!chunk) failToOpen(fileName, sdl().SDL_GetError());
+    return std::make_unique<ChunkSound>(chunk, channel);
+}
+
+// Set once the output is to open after the first window shows: until it is ready, a long ordinary
+// WAV file waits for it rather than the program.
+bool soundsMayWait = false;
+
+class WaitingSound;
+std::vector<WaitingSound*> waitingSounds;  // in the order they were opened
+
+// A long ordinary WAV file opened before the output is ready: checked and held open at once, and
+// played on the device once the output is ready.
+class WaitingSound : public LateSound {
+public:
+    WaitingSound(std::FILE* stream, std::string fileName, int length)
+        : LateSound(length), stream_(stream), fileName_(std::move(fileName)) {
+        waitingSounds.push_back(this);
+    }
+    ~WaitingSound() override {
+        std::erase(waitingSounds, this);
+        if (stream_) std::fclose(stream_);
+    }
+
+    // Opens the file on the device and goes on there; the reason when the device refuses it.
+    std::optional<std::string> settle() {
+        try {
+            arrive(openOnDevice(fileName_, std::exchange(stream_, nullptr)));
+            return std::nullopt;
+        } catch (const Error& error) {
+            return error.what();
+        }
+    }
+
+private:
+    std::FILE* stream_;
+    std::string fileName_;
+};
+
+// Hands the waiting sounds to the device, in the order they were opened, which waits for the
+// output if it is not ready yet. A file the device refuses is reported; that sound stays silent.
+void settleWaitingSounds() {
+    std::vector<std::string> failures;
+    while (!waitingSounds.empty()) {
+        WaitingSound* sound = waitingSounds.front();
+        waitingSounds.erase(waitingSounds.begin());
+        if (auto failure = sound->settle()) failures.push_back(*failure);
+    }
+    // Only now: an error box runs the event loop, where a waiting sound may be closed.
+    for (const std::string& failure : failures) showError(failure);
+}
+
+bool outputReady() {
+    return output.valid() && output.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+// Whether the music stream plays the file without fail: plain 8- or 16-bit samples, mono or
+// stereo, at a usual rate. It refuses some rarer layouts only once it is loaded.
+bool ordinary(const WavHeader& header) {
+    return header.encoding == kPlainPcm && (header.sampleBits == 8 || header.sampleBits == 16) &&
+           header.channels <= 2 && header.rate >= 8000 && header.rate <= 192000;
+}
+
+// The file held open to be played once the output is ready, when it may wait: a long ordinary WAV
+// while no other waits for the stream.
+std::unique_ptr<Sound> openWaiting(const std::string& fileName) {
+    std::FILE* stream = openToRead(fileName, kCannotOpen);
+    const std::optional<WavHeader> header = longWavHeader(stream);
+    if (!header || !ordinary(*header) || !waitingSounds.empty()) {
+        std::fclose(stream);
+        return nullptr;
+    }
+    return std::make_unique<WaitingSound>(stream, fileName, header->lengthMilliseconds());
+}
+
 class SdlBackend : public MediaBackend {
 public:
     std::unique_ptr<Sound> open(const std::string& fileName) override {
-        Device& device = Device::instance();
-        static constexpr std::string_view what = "Cannot open the sound";
-        const auto fail = [&](const std::string& reason) -> std::unique_ptr<Sound> {
-            throw fileError(what, fileName, reason);
-        };
-        if (!device.failure().empty()) return fail("no sound device (" + device.failure() + ")");
-        std::FILE* stream = openToRead(fileName, what);
-        File file(sdl().SDL_RWFromFP(stream, SDL_TRUE));
-        if (!file) {
-            std::fclose(stream);
-            return fail(sdl().SDL_GetError());
+        if (soundsMayWait && !outputReady()) {
+            if (auto sound = openWaiting(fileName)) return sound;
         }
-        if (sdl().SDL_RWsize(file.get()) >= kStreamFrom && device.streamFree()) {
-            if (auto sound = StreamedSound::open(file)) return sound;
-        }
-        // Short, the stream taken, a sound only the loader knows, or no sound at all, which the
-        // loader refuses: loaded whole on a channel.
-        const int channel = device.freeChannel();
-        if (channel < 0) return fail("too many sounds open");
-        Mix_Chunk* chunk = sdl().Mix_LoadWAV_RW(file.release(), 1);
-        if (!chunk) return fail(sdl().SDL_GetError());
-        return std::make_unique<ChunkSound>(chunk, channel);
+        settleWaitingSounds();
+        return openOnDevice(fileName);
     }
 };
 
 }  // namespace
 
-void openSoundDeviceAhead() { startOpeningOutput(std::launch::async); }
+void openSoundDeviceOnceShown() {
+    soundsMayWait = true;
+    new ReadyNotice(qApp);
+    QMetaObject::invokeMethod(qApp, [] { startOpeningOutput(std::launch::async); }, Qt::QueuedConnection);
+}
 
 MediaBackend& sdlMediaBackend() {
     static SdlBackend backend;

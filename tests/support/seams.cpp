@@ -1,6 +1,9 @@
 #include "seams.h"
 #include "toolkit/random.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -49,5 +52,14 @@ void fixSeed(std::uint64_t seed) {
     tk::setSeedSource([seed] { return seed; });
     tk::Randomize();
 }
+
+bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return condition();
+}
+
+void idle(int milliseconds) { waitUntil([] { return false; }, milliseconds); }
 
 }  // namespace testing_support

@@ -47,6 +47,11 @@ private:
     std::filesystem::path previous_;
 };
 
+// Runs the event loop until the condition holds or the time is up; whether it holds.
+bool waitUntil(const std::function<bool()>& condition, int milliseconds);
+// Runs the event loop for the given time.
+void idle(int milliseconds);
+
 // Seeds the random source with a fixed number from now on (and Randomize keeps to it).
 void fixSeed(std::uint64_t seed);
 

@@ -2,63 +2,29 @@
 #include "toolkit/media_player.h"
 #include "tests/support/fake_media_backend.h"
 #include "tests/support/seams.h"
+#include "tests/support/wav_file.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <SDL_mixer.h>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 
 using testing_support::FakeMediaBackend;
+using testing_support::idle;
+using testing_support::waitUntil;
+using testing_support::writeLongWav;
+using testing_support::writeWav;
 using tk::NotifyValue;
 
 namespace {
 
 using Log = std::vector<std::string>;
 
-// Runs the event loop until the condition holds or the time is up.
-bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return condition();
-}
-
-// Runs the event loop for the given time.
-void idle(int milliseconds) { waitUntil([] { return false; }, milliseconds); }
-
 void deliverNotices() { QCoreApplication::processEvents(); }
-
-// A 16-bit tone of the given length, silent from `silentFrom` milliseconds on when that is given.
-void writeWav(const std::string& path, int milliseconds, std::uint32_t rate = 22050, std::uint16_t channels = 1,
-              int silentFrom = -1) {
-    const std::uint32_t frames = std::uint64_t(rate) * milliseconds / 1000;
-    const std::uint32_t loudFrames = silentFrom < 0 ? frames : std::uint64_t(rate) * silentFrom / 1000;
-    const std::uint32_t dataBytes = frames * channels * 2;
-    std::ofstream out(path, std::ios::binary);
-    const auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    const auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out << "RIFF";
-    u32(36 + dataBytes);
-    out << "WAVEfmt ";
-    u32(16), u16(1), u16(channels), u32(rate), u32(rate * channels * 2), u16(channels * 2), u16(16);
-    out << "data";
-    u32(dataBytes);
-    for (std::uint32_t i = 0; i < frames; ++i)
-        for (int channel = 0; channel < channels; ++channel)
-            u16(i >= loudFrames ? 0 : static_cast<std::uint16_t>((i / 25) % 2 ? 3000 : -3000));
-}
-
-// A sound long enough in bytes to be streamed from its file (750 kB a second), short in time.
-void writeLongWav(const std::string& path, int milliseconds = 1500, int silentFrom = -1) {
-    writeWav(path, milliseconds, 192000, 2, silentFrom);
-}
 
 class MediaPlayerTest : public testing::Test {
 protected:
