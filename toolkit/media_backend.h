@@ -42,7 +42,7 @@ public:
 MediaBackend& sdlMediaBackend();
 // Has the SDL_mixer device (its libraries loaded first) open on a thread of its own once the event
 // loop runs, that is once the program's first window shows, so that the window need not wait for
-// it. A long plain WAV file opened before the device is ready is checked at once and plays as soon
+// it. A long ordinary WAV file opened before the device is ready is checked at once and plays as soon
 // as the device is; any other sound waits for the device when it is opened.
 void openSoundDeviceOnceShown();
 

@@ -46,7 +46,6 @@ constexpr int kSlots = kChannels + 1;
 // memory cost little, and the short effects start without touching the disk; above it (the
 // background music runs to megabytes) holding them is most of what the program keeps resident.
 constexpr Sint64 kStreamFrom = 1 << 20;
-constexpr int kPlainPcm = 1;  // a WAV file's format tag for plain samples
 
 // Shared with the device's thread, indexed by slot.
 std::array<std::atomic<std::uint64_t>, kSlots> startedPlay{};  // the play started last
@@ -507,30 +506,24 @@ bool outputReady() {
 // Whether the music stream plays the file without fail: plain 8- or 16-bit samples, mono or
 // stereo, at a usual rate. It refuses some rarer layouts only once it is loaded.
 bool ordinary(const WavHeader& header) {
-    return header.encoding == kPlainPcm && (header.sampleBits == 8 || header.sampleBits == 16) &&
+    return header.encoding == WavHeader::kPlainPcm && (header.sampleBits == 8 || header.sampleBits == 16) &&
            header.channels <= 2 && header.rate >= 8000 && header.rate <= 192000;
-}
-
-// The file held open to be played once the output is ready, when it may wait: a long ordinary WAV
-// while no other waits for the stream.
-std::unique_ptr<Sound> openWaiting(const std::string& fileName) {
-    std::FILE* stream = openToRead(fileName, kCannotOpen);
-    const std::optional<WavHeader> header = longWavHeader(stream);
-    if (!header || !ordinary(*header) || !waitingSounds.empty()) {
-        std::fclose(stream);
-        return nullptr;
-    }
-    return std::make_unique<WaitingSound>(stream, fileName, header->lengthMilliseconds());
 }
 
 class SdlBackend : public MediaBackend {
 public:
     std::unique_ptr<Sound> open(const std::string& fileName) override {
+        std::FILE* stream = nullptr;
         if (soundsMayWait && !outputReady()) {
-            if (auto sound = openWaiting(fileName)) return sound;
+            // The file is checked now, the device or not; a long ordinary WAV then waits for the
+            // output, held open, while no other waits for the stream.
+            stream = openToRead(fileName, kCannotOpen);
+            const std::optional<WavHeader> header = longWavHeader(stream);
+            if (header && ordinary(*header) && waitingSounds.empty())
+                return std::make_unique<WaitingSound>(stream, fileName, header->lengthMilliseconds());
         }
         settleWaitingSounds();
-        return openOnDevice(fileName);
+        return openOnDevice(fileName, stream);
     }
 };
 

@@ -10,7 +10,9 @@
 namespace tk {
 
 struct WavHeader {
-    int encoding;       // the "fmt " chunk's format tag: 1 for plain PCM
+    static constexpr int kPlainPcm = 1;
+
+    int encoding;       // the "fmt " chunk's format tag, such as kPlainPcm
     int channels;
     int rate;           // frames a second
     int sampleBits;     // of one sample of one channel

@@ -5,12 +5,12 @@
 #include "toolkit/media_backend.h"
 #include "toolkit/media_player.h"
 #include "tests/support/child_process.h"
+#include "tests/support/noticed_player.h"
 #include "tests/support/seams.h"
 #include "tests/support/wav_file.h"
 
 #include <gtest/gtest.h>
 
-#include <QObject>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <functional>
@@ -40,18 +40,7 @@ bool soundLibraryLoaded() {
     return library != nullptr;
 }
 
-struct Player {
-    explicit Player(const std::string& fileName) {
-        player.FileName = fileName;
-        player.OnNotify = [this](NotifyValue value) { notices.push_back(value); };
-    }
-    bool waitForEnd() {
-        return waitUntil([&] { return !notices.empty(); }, 5000 + 4 * player.Length());
-    }
-    QObject owner;
-    tk::MediaPlayer player{&owner};
-    std::vector<NotifyValue> notices;
-};
+using Player = testing_support::NoticedPlayer;
 
 class SoundStart : public testing::Test {
 protected:
@@ -74,7 +63,7 @@ TEST_F(SoundStart, TheMusicIsCheckedAtOnceAndPlaysOnceTheEventLoopRuns) {
         EXPECT_FALSE(soundLibraryLoaded());
 
         ASSERT_TRUE(waitUntil([&] { return music.player.Position() > 0; }, 10000)) << "the music does not play";
-        ASSERT_TRUE(music.waitForEnd());
+        ASSERT_TRUE(music.waitForNotices(1));
         EXPECT_EQ(music.notices, (std::vector{NotifyValue::Successful}));
 
         // A file that only looks like a sound is refused at its open, as before.
@@ -109,7 +98,7 @@ TEST_F(SoundStart, WhatTheMusicWasToldBeforeTheDeviceOpenedHolds) {
 
         music.notices.clear();
         music.player.Pause();  // resumed, it plays the rest
-        ASSERT_TRUE(music.waitForEnd());
+        ASSERT_TRUE(music.waitForNotices(1));
         EXPECT_EQ(music.notices, (std::vector{NotifyValue::Successful}));
         EXPECT_EQ(music.player.Position(), music.player.Length());
     });

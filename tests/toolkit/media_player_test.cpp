@@ -1,6 +1,7 @@
 #include "toolkit/error.h"
 #include "toolkit/media_player.h"
 #include "tests/support/fake_media_backend.h"
+#include "tests/support/noticed_player.h"
 #include "tests/support/seams.h"
 #include "tests/support/wav_file.h"
 
@@ -131,21 +132,9 @@ protected:
     SdlMediaPlayerTest() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
 
     // A player with the file open and its notices gathered in `notices`.
-    struct Player {
-        explicit Player(const std::string& fileName) {
-            player.FileName = fileName;
-            player.OnNotify = [this](NotifyValue value) { notices.push_back(value); };
-            player.Open();
-        }
-        QObject owner;
-        tk::MediaPlayer player{&owner};
-        std::vector<NotifyValue> notices;
+    struct Player : testing_support::NoticedPlayer {
+        explicit Player(const std::string& fileName) : NoticedPlayer(fileName) { player.Open(); }
     };
-
-    // Waits for the notices of a play that ends by itself, allowing for a busy machine.
-    static bool waitForNotices(const Player& one, std::size_t count) {
-        return waitUntil([&] { return one.notices.size() >= count; }, 3000 + 4 * one.player.Length());
-    }
 
     // Plays a sound that lasts the given time to its end, paused and played on, and cut short.
     static void expectPlaysToItsEnd(const std::string& fileName, int milliseconds, bool streamed) {
@@ -156,7 +145,7 @@ protected:
 
         player.Play();
         EXPECT_EQ(Mix_PlayingMusic() != 0, streamed);
-        ASSERT_TRUE(waitForNotices(one, 1)) << "no end notice";
+        ASSERT_TRUE(one.waitForNotices(1)) << "no end notice";
         EXPECT_EQ(notices, (std::vector{NotifyValue::Successful}));
         EXPECT_EQ(player.Position(), player.Length());
 
@@ -165,7 +154,7 @@ protected:
         player.Play();
         player.Pause();
         player.Play();
-        ASSERT_TRUE(waitForNotices(one, 2));
+        ASSERT_TRUE(one.waitForNotices(2));
         EXPECT_EQ(notices, (std::vector{NotifyValue::Aborted, NotifyValue::Successful}));
 
         notices.clear();
@@ -184,7 +173,7 @@ protected:
         Player one(fileName);
         one.player.Play();
         EXPECT_TRUE(Mix_PlayingMusic()) << fileName << " is not streamed";
-        ASSERT_TRUE(waitForNotices(one, 1));
+        ASSERT_TRUE(one.waitForNotices(1));
         EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
     }
 
@@ -230,7 +219,7 @@ TEST_F(SdlMediaPlayerTest, AStreamedSoundPlaysFromWhereItWasPutAndNothingBefore)
             EXPECT_GE(player.Position(), 900) << "the play began before its position";
             idle(20);
         }
-        ASSERT_TRUE(waitForNotices(one, 1));
+        ASSERT_TRUE(one.waitForNotices(1));
         EXPECT_EQ(listener.loud(), 0) << "the tone before the position was heard";
     }
     EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
@@ -240,7 +229,7 @@ TEST_F(SdlMediaPlayerTest, AStreamedSoundPlaysFromWhereItWasPutAndNothingBefore)
     one.notices.clear();
     Listener listener;
     player.Play();
-    ASSERT_TRUE(waitForNotices(one, 1));
+    ASSERT_TRUE(one.waitForNotices(1));
     EXPECT_GT(listener.loud(), 0);
 }
 
@@ -251,7 +240,7 @@ TEST_F(SdlMediaPlayerTest, AStreamedSoundStoppedOrPausedAndPlayedOnMissesNothing
         Player whole("music.wav");
         Listener listener;
         whole.player.Play();
-        ASSERT_TRUE(waitForNotices(whole, 1));
+        ASSERT_TRUE(whole.waitForNotices(1));
         heardWhole = listener.loud();
     }
     ASSERT_GT(heardWhole, 0);
@@ -277,10 +266,10 @@ TEST_F(SdlMediaPlayerTest, ALongAndAShortSoundPlayAtOnce) {
     Player music("music.wav"), beep("beep.wav");
     music.player.Play();
     beep.player.Play();
-    ASSERT_TRUE(waitForNotices(beep, 1));
+    ASSERT_TRUE(beep.waitForNotices(1));
     EXPECT_TRUE(music.notices.empty()) << "the music ended with the short sound";
     EXPECT_TRUE(Mix_PlayingMusic());
-    ASSERT_TRUE(waitForNotices(music, 1));
+    ASSERT_TRUE(music.waitForNotices(1));
     EXPECT_EQ(music.notices, (std::vector{NotifyValue::Successful}));
     EXPECT_EQ(beep.notices, (std::vector{NotifyValue::Successful}));
 }
@@ -295,7 +284,7 @@ TEST_F(SdlMediaPlayerTest, ASecondLongSoundIsLoadedWholeWhileTheStreamIsTaken) {
     first.player.Play();
     EXPECT_TRUE(Mix_PlayingMusic());
     for (const Player* one : {&first, &second}) {
-        ASSERT_TRUE(waitForNotices(*one, 1));
+        ASSERT_TRUE(one->waitForNotices(1));
         EXPECT_EQ(one->notices, (std::vector{NotifyValue::Successful}));
     }
 
@@ -324,7 +313,7 @@ TEST_F(SdlMediaPlayerTest, AFileCutShortOrReplacedWhileItStreamsEndsThePlay) {
     player.Play();
     idle(50);
     std::filesystem::resize_file("music.wav", 2001);  // mid-frame, early in the sound
-    ASSERT_TRUE(waitForNotices(one, 1)) << "a cut file hung the play";
+    ASSERT_TRUE(one.waitForNotices(1)) << "a cut file hung the play";
     EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
     EXPECT_EQ(player.Position(), player.Length());
 
@@ -332,7 +321,7 @@ TEST_F(SdlMediaPlayerTest, AFileCutShortOrReplacedWhileItStreamsEndsThePlay) {
     one.notices.clear();
     player.setPosition(0);
     player.Play();
-    ASSERT_TRUE(waitForNotices(one, 1));
+    ASSERT_TRUE(one.waitForNotices(1));
     EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
 
     // A shorter sound copied over it while it plays.
@@ -342,7 +331,7 @@ TEST_F(SdlMediaPlayerTest, AFileCutShortOrReplacedWhileItStreamsEndsThePlay) {
     player.Play();
     idle(50);
     writeWav("music.wav", 100);
-    ASSERT_TRUE(waitForNotices(one, 1));
+    ASSERT_TRUE(one.waitForNotices(1));
     EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
 }
 
