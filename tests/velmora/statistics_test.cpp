@@ -184,6 +184,34 @@ TEST_F(StatisticsTest, ALinkedStatTxtCountsInTheFileItNamesAndStaysALink) {
     EXPECT_TRUE(errors.messages.empty());
 }
 
+// The count of a loss cannot be written (a stat.txt the player may not write), and while its error
+// box is open the countdown runs out and shows the loss window again: the window is shown already,
+// so the loss is not counted a second time. Once the player mends the file, the next game that
+// ends writes both games. Played as the player in a child process, which answers with the number
+// of error boxes.
+TEST_F(StatisticsTest, ACountdownRunningOutBehindTheErrorBoxCountsTheLossOnce) {
+    start(bank15(), false);
+    chmod(folder.path().c_str(), 0777);
+    const int boxes = testing_support::waitChild(testing_support::startChild([this] {
+        if (!testing_support::dropRoot()) return 99;
+        folder.write("stat.txt", zeroStats());
+        chmod("stat.txt", 0444);
+        errors.onClose = [](const std::string&) {
+            Form1->Label2->setCaption("0");
+            Form1->Timer1Timer();
+        };
+        answerWrong();
+        errors.onClose = nullptr;
+        chmod("stat.txt", 0644);
+        Form2->Hide();
+        Form7->Hide();
+        win();
+        return static_cast<int>(errors.messages.size());
+    }));
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(folder.read("stat.txt"), statFile({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+}
+
 // A shared install: the game folder is someone else's, stat.txt the player's. The game is played
 // in a child process with a player's rights; it answers with the number of error boxes shown.
 TEST_F(StatisticsTest, ASharedInstallWhoseFolderTakesNoNewFileStillCounts) {
