@@ -1,5 +1,6 @@
 #include "file_replacement.h"
 #include "error.h"
+#include "plain_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -15,25 +16,6 @@ namespace {
 
 // As many links as the system itself follows in one path before it gives up.
 constexpr int kMostLinks = 40;
-
-// An open file descriptor, closed (and so its lock let go) when the object goes.
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(Descriptor&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        std::swap(descriptor_, other.descriptor_);
-        return *this;
-    }
-    ~Descriptor() {
-        if (descriptor_ >= 0) ::close(descriptor_);
-    }
-    int get() const { return descriptor_; }
-    bool valid() const { return descriptor_ >= 0; }
-
-private:
-    int descriptor_;
-};
 
 bool permissionDenied(int error) { return error == EACCES || error == EPERM; }
 
@@ -57,31 +39,44 @@ int lockWhole(int descriptor) {
     return 0;
 }
 
+// Whether the open file is the one the path names now; a file renamed over or removed since it was
+// opened no longer is.
+bool stillNamed(int descriptor, const std::string& path) {
+    struct stat held {}, named {};
+    return fstat(descriptor, &held) == 0 && stat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+           named.st_ino == held.st_ino;
+}
+
 // Opens the temporary file, creating it if need be, and locks it, waiting while another copy of
 // the program writes it. A lock won on a file that the other copy has meanwhile renamed into place
-// or removed no longer guards the name, so the name is opened afresh.
+// or removed no longer guards the name, so the name is opened afresh. Anything but a plain file of
+// that name (a folder, a link, a named pipe) is refused without waiting.
 int openLockedTemporary(const std::string& path, Descriptor& locked) {
     for (;;) {
-        Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+        Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
         if (!file.valid()) return errno;
+        struct stat info {};
+        if (fstat(file.get(), &info) != 0) return errno;
+        if (!S_ISREG(info.st_mode)) return EINVAL;
         if (const int error = lockWhole(file.get())) return error;
-        struct stat held {}, named {};
-        if (fstat(file.get(), &held) != 0) return errno;
-        if (stat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev && named.st_ino == held.st_ino) {
+        if (stillNamed(file.get(), path)) {
             locked = std::move(file);
             return 0;
         }
     }
 }
 
-// Empties the open file and writes the bytes to it, through to the disk.
+// Writes the bytes over the start of the open file, cuts it after them and flushes it to the disk.
+// Texts of a few dozen bytes go in with one write, which a kill does not split: the file holds its
+// old text or the new one, never nothing (at worst the new one with the end of a longer old one
+// after it, past the lines that are read).
 int writeThrough(int descriptor, const std::string& bytes) {
-    if (ftruncate(descriptor, 0) != 0) return errno;
     for (size_t done = 0; done < bytes.size();) {
         const ssize_t written = ::pwrite(descriptor, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (written < 0 && errno != EINTR) return errno;
         if (written > 0) done += static_cast<size_t>(written);
     }
+    if (ftruncate(descriptor, static_cast<off_t>(bytes.size())) != 0) return errno;
     return fsync(descriptor) != 0 ? errno : 0;
 }
 
@@ -101,12 +96,46 @@ void syncFolderOf(const std::string& path) {
 
 }  // namespace
 
+Descriptor::~Descriptor() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+}
+
 FileReplacement::FileReplacement(const std::string& name) : name_(name), target_(name) {
     if (const int error = followLinks(target_)) fail("Cannot create file", error);
     if (access(target_.c_str(), F_OK) == 0 && access(target_.c_str(), W_OK) != 0) fail("Cannot create file", errno);
+    lockFile();
 }
 
 void FileReplacement::fail(const char* what, int error) const { throw fileError(what, name_, error); }
+
+// The file is opened for reading and writing (the in-place rewrite writes through the same
+// descriptor) and locked. A lock won on a file that another copy has meanwhile replaced by a new
+// one, or removed, no longer guards the name, so the name is opened afresh.
+void FileReplacement::lockFile() {
+    struct stat info {};
+    while (stat(target_.c_str(), &info) == 0) {
+        Descriptor file(openPlainFile(target_, O_RDWR, "Cannot open file", name_));
+        if (const int error = lockWhole(file.get())) fail("Cannot open file", error);
+        if (stillNamed(file.get(), target_)) {
+            file_ = std::move(file);
+            return;
+        }
+    }
+}
+
+std::FILE* FileReplacement::reopenToRead() const {
+    if (!file_.valid()) return nullptr;
+    // A descriptor of its own, read from the start; the rewrite writes at given places.
+    const int reading = fcntl(file_.get(), F_DUPFD_CLOEXEC, 0);
+    std::FILE* file = reading >= 0 ? fdopen(reading, "rb") : nullptr;
+    if (!file) {
+        const int error = errno;
+        if (reading >= 0) ::close(reading);
+        fail("Cannot open file", error);
+    }
+    std::rewind(file);
+    return file;
+}
 
 void FileReplacement::commit() {
     if (!replaceThroughTemporary()) rewriteInPlace();
@@ -114,11 +143,10 @@ void FileReplacement::commit() {
 
 bool FileReplacement::replaceThroughTemporary() {
     const std::string temporary = target_ + ".tmp";
-    Descriptor file(-1);
-    if (const int error = openLockedTemporary(temporary, file)) {
-        if (permissionDenied(error)) return false;
-        fail("Cannot create file", error);
-    }
+    Descriptor file;
+    // Whatever keeps the temporary file from being made (a folder that takes no new file, a folder
+    // or a pipe of its name) is no failure of the write: the file is rewritten in place instead.
+    if (openLockedTemporary(temporary, file) != 0) return false;
     takePermissions(file.get(), target_);
     if (const int error = writeThrough(file.get(), contents_)) {
         std::remove(temporary.c_str());
@@ -136,12 +164,11 @@ bool FileReplacement::replaceThroughTemporary() {
 }
 
 void FileReplacement::rewriteInPlace() {
-    const Descriptor file(::open(target_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (!file.valid()) fail("Cannot create file", errno);
-    // Locked so that two copies of the program writing at once never mix their lines.
-    int error = lockWhole(file.get());
-    if (!error) error = writeThrough(file.get(), contents_);
-    if (error) fail("Cannot write file", error);
+    if (!file_.valid()) {
+        file_ = Descriptor(openPlainFile(target_, O_RDWR | O_CREAT, "Cannot create file", name_));
+        if (const int error = lockWhole(file_.get())) fail("Cannot create file", error);
+    }
+    if (const int error = writeThrough(file_.get(), contents_)) fail("Cannot write file", error);
 }
 
 }  // namespace tk

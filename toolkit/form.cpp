@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <utility>
 
 namespace tk {
 namespace {
@@ -96,12 +97,16 @@ void Form::centerOnScreen() {
 }
 
 void Form::Show() {
+    // The Show that began it puts the window on screen and in front once the handler is done.
+    if (showing_) return;
     const bool wasActive = isActiveWindow();
     if (isVisible()) {
         if (isMinimized()) showNormal();
     } else {
         // The show handler runs before the window appears; an error in it still leaves it shown.
+        showing_ = true;
         dispatch(OnShow);
+        if (!std::exchange(showing_, false)) return;  // hidden again meanwhile
         if (centerOnShow_) centerOnScreen();
         if (parentWidget()) keepOffTaskBar();
         show();
@@ -117,6 +122,11 @@ void Form::Show() {
 }
 
 void Form::Hide() {
+    if (showing_) {
+        showing_ = false;
+        dispatch(OnHide);
+        return;
+    }
     if (!isVisible()) return;
     hiddenPlace_ = outerPlace();
     hide();

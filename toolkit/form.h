@@ -46,17 +46,21 @@ public:
     void setCenteredOnShow() { centerOnShow_ = true; }
     void setIconPicture(const QImage& picture);
 
-    // Shows a hidden window (its OnShow runs first) or brings a shown one to the front. A window
-    // that becomes active so runs its OnActivate before Show returns, as the desktop's own
-    // activation would; the platform's later notice of that activation is not run again.
+    // Shows a hidden window (its OnShow runs first) or brings a shown one to the front. The window
+    // counts as visible from the moment Show begins: a Show while its OnShow runs (from the handler
+    // itself, or from a timer that fires behind an error box the handler opened) changes nothing,
+    // and the handler runs once. A window that becomes active so runs its OnActivate before Show
+    // returns, as the desktop's own activation would; the platform's later notice of that
+    // activation is not run again.
     void Show();
+    // Hides the window; one whose OnShow is still running is then not put on screen.
     void Hide();
     void Close();
     void SetFocus();
     // Called from a mouse press: the window follows the pointer until the button is released
     // (the desktop's own move where it offers one; window_move.cpp).
     void startMove();
-    bool Visible() const { return isVisible(); }
+    bool Visible() const { return isVisible() || showing_; }
     void repaintNow();
 
     std::function<void()> OnShow;
@@ -79,6 +83,8 @@ private:
 
     QWidget* client_;
     bool centerOnShow_ = false;
+    // Show has begun and runs the show handler; the window is not on screen yet.
+    bool showing_ = false;
     // The outer place of a hidden window, which has no frame to measure it by.
     std::optional<QPoint> hiddenPlace_;
 };

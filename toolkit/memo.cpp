@@ -21,6 +21,10 @@ Memo::Memo(QWidget* parent, int left, int top, int width, int height, const Font
 
 void Memo::appendLine(const std::string& line) {
     appendPlainText(toScreen(line));
+    // The program's lines are no edit of the player's, for Undo to take back. Qt can leave no edit
+    // out of its history but by dropping the history, so the player's typing can be undone back to
+    // the program's last line.
+    document()->clearUndoRedoStacks();
     // The view follows the newest line, but starts it at its beginning.
     horizontalScrollBar()->setValue(0);
 }

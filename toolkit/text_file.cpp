@@ -91,7 +91,11 @@ void TextFile::fail(const char* what, int error) const {
 
 void TextFile::Reset() {
     if (isOpen()) Close();
-    file_ = openToRead(name_);
+    startReading(openToRead(name_));
+}
+
+void TextFile::startReading(std::FILE* file) {
+    file_ = file;
     writing_ = false;
     // A small file takes a buffer of its size and a byte more, which sees its end at the first
     // read; a file of no known size (a pipe) takes a whole block.
@@ -116,24 +120,41 @@ void TextFile::RewriteAtomically() {
     replacement_.emplace(name_);
 }
 
+bool TextFile::ResetForUpdate() {
+    if (isOpen()) Close();
+    FileReplacement replacement(name_);
+    std::FILE* file = replacement.reopenToRead();
+    replacement_.emplace(std::move(replacement));
+    if (!file) return false;
+    startReading(file);
+    return true;
+}
+
 void TextFile::Close() {
     if (replacement_) {
+        if (file_) closeReading();
         std::optional<FileReplacement> replacement = std::exchange(replacement_, std::nullopt);
         replacement->commit();
         return;
     }
     if (!file_) fail("Cannot close file", EBADF);
-    std::FILE* file = std::exchange(file_, nullptr);
-    forgetHeldOpen(name_);
     if (!writing_) {
-        buffer_ = std::vector<char>();  // a block held by a closed file would only take memory
-        if (std::fclose(file) != 0) fail("Cannot close file", errno);
+        closeReading();
         return;
     }
+    std::FILE* file = std::exchange(file_, nullptr);
+    forgetHeldOpen(name_);
     int error = 0;
     if (std::fflush(file) != 0) error = errno;
     if (std::fclose(file) != 0 && !error) error = errno;
     if (error) fail("Cannot write file", error);
+}
+
+void TextFile::closeReading() {
+    std::FILE* file = std::exchange(file_, nullptr);
+    forgetHeldOpen(name_);
+    buffer_ = std::vector<char>();  // a block held by a closed file would only take memory
+    if (std::fclose(file) != 0) fail("Cannot close file", errno);
 }
 
 // Moves the bytes not read yet to the front of the buffer, doubling it when they fill it (a line

@@ -31,6 +31,11 @@ public:
     // Like Rewrite, but the lines are kept until Close puts them in place whole (FileReplacement),
     // so a crash or a full disk never leaves the file half written.
     void RewriteAtomically();
+    // Opens the file to read it as Reset does and then to replace it, as RewriteAtomically does,
+    // with the lines written after the reading. It stays locked until Close has put them in place:
+    // another copy of the program that does the same meanwhile waits, and then reads what this one
+    // wrote. False when there is no file: nothing is read, and Close creates it.
+    bool ResetForUpdate();
     void Close();
 
     bool isOpen() const { return file_ != nullptr || replacement_.has_value(); }
@@ -44,6 +49,8 @@ public:
 
 private:
     [[noreturn]] void fail(const char* what, int error) const;
+    void startReading(std::FILE* file);
+    void closeReading();
     void requireReading() const;
     bool fill();
     bool nextLine(const char*& start, size_t& size);

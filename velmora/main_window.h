@@ -23,7 +23,8 @@ public:
     int RandomBound = 0;
     QuestionSet Questions{};
     int CurrentLevel = 0;                   // 1..15; 16 once the game is won
-    std::array<std::string, 17> StatLines{};  // [1..16]: the lines of stat.txt, once loaded
+    std::array<std::string, 17> StatLines{};  // [1..16]: stat.txt as last read or written, once loaded
+    std::array<int, 17> UnwrittenCounts{};    // [1..16]: games in StatLines that stat.txt lacks yet
     AnswerSet Answers{};
     LevelBoundsTable LevelBounds{};
     std::string CorrectAnswer;

@@ -14,30 +14,51 @@ TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
 TForm6* Form6 = nullptr;
 
+namespace {
+
+void readStatLines(tk::TextFile& file, std::array<std::string, 17>& lines) {
+    for (int i = 1; i <= 16; ++i) lines[i] = file.ReadLine();
+}
+
+// A count of the file with more games added: a 32-bit count, as the file holds it, wraps round.
+std::string addGames(const std::string& line, int games) {
+    return tk::IntToStr(static_cast<std::int32_t>(static_cast<std::uint32_t>(tk::StrToInt(line)) +
+                                                  static_cast<std::uint32_t>(games)));
+}
+
+}  // namespace
+
 void LoadStatistics() {
     auto& lines = Form1->StatLines;
     if (!lines[1].empty()) return;
     tk::TextFile file;
     file.Assign(StatFileName);
     file.Reset();
-    for (int i = 1; i <= 16; ++i) lines[i] = file.ReadLine();
+    readStatLines(file, lines);
     file.Close();
 }
 
 void CountGameEnd() {
     LoadStatistics();
-    auto& lines = Form1->StatLines;
-    const int n = Form1->CurrentLevel;
-    // A 32-bit count, as the file holds it: the largest value wraps round.
-    const auto count = static_cast<std::int32_t>(static_cast<std::uint32_t>(tk::StrToInt(lines[n])) + 1u);
-    lines[n] = tk::IntToStr(count);
-    // Written to a temporary file and renamed over the old one: a crash or a full disk never
-    // leaves the player's tally half written.
+    TForm1& game = *Form1;
+    const int n = game.CurrentLevel;
+    game.StatLines[n] = addGames(game.StatLines[n], 1);
+    ++game.UnwrittenCounts[n];
+    // Read again under a lock that another copy of the game waits for until the new counts are in
+    // place, and written whole (a crash or a full disk never leaves the tally half written). A file
+    // removed meanwhile is made anew from the counts in memory.
+    auto lines = game.StatLines;
     tk::TextFile file;
     file.Assign(StatFileName);
-    file.RewriteAtomically();
+    if (file.ResetForUpdate()) {
+        readStatLines(file, lines);
+        for (int i = 1; i <= 16; ++i)
+            if (game.UnwrittenCounts[i] != 0) lines[i] = addGames(lines[i], game.UnwrittenCounts[i]);
+    }
     for (int i = 1; i <= 16; ++i) file.WriteLine(lines[i]);
     file.Close();
+    game.StatLines = lines;
+    game.UnwrittenCounts = {};
 }
 
 TForm2::TForm2() : tk::Form("Вы проиграли 8-((("_cp) {

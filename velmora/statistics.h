@@ -11,7 +11,9 @@ constexpr const char* StatFileName = "stat.txt";
 
 // Reads stat.txt into Form1->StatLines unless it is loaded already (StatLines[1] not empty).
 void LoadStatistics();
-// Adds one to the line of Form1->CurrentLevel and rewrites stat.txt whole.
+// Adds one to the line of Form1->CurrentLevel and rewrites stat.txt whole, with the counts it
+// holds now: what another copy of the game counted meanwhile is kept. A count that cannot be
+// written is kept in memory and written with the next count that can.
 void CountGameEnd();
 
 // The loss window: counts a loss at the current question when it is shown.

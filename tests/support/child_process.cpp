@@ -1,6 +1,7 @@
 #include "child_process.h"
 
 #include <cerrno>
+#include <csignal>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,6 +39,17 @@ bool childEnded(pid_t child, int& code) {
     if (waitpid(child, &status, WNOHANG) != child) return false;
     code = exitCode(status);
     return true;
+}
+
+int waitChildWithin(pid_t child, int seconds) {
+    int code = 0;
+    for (int waited = 0; waited < seconds * 10; ++waited) {
+        if (childEnded(child, code)) return code;
+        usleep(100'000);
+    }
+    kill(child, SIGKILL);
+    waitChild(child);
+    return kStillRunning;
 }
 
 bool dropRoot() {

@@ -13,6 +13,10 @@ pid_t startChild(const std::function<int()>& body);
 int waitChild(pid_t child);
 // Whether the child has ended; then `code` holds what waitChild would return.
 bool childEnded(pid_t child, int& code);
+// Waits for the child to end, at most `seconds`: its exit code, or kStillRunning when it had not
+// ended by then and was killed.
+constexpr int kStillRunning = -2;
+int waitChildWithin(pid_t child, int seconds);
 // In a child: gives up root's rights for those of the unprivileged user, so that permission bits
 // bind it as they bind a player. Does nothing for a child that is not root; false when it fails.
 bool dropRoot();

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 using testing_support::TempFolder;
@@ -40,18 +41,30 @@ void rewriteTally(const std::string& name, long number) {
     rewrite(name, std::vector<std::string>(16, std::to_string(number)));
 }
 
-// Rewrites the file in a child process with the rights of an ordinary player: 0 when it worked,
-// 1 when it failed with an error naming the file and the cause.
-int rewriteAsPlayer(const std::string& name, const std::string& text) {
-    return testing_support::waitChild(testing_support::startChild([&] {
-        if (!testing_support::dropRoot()) return 2;
+// Rewrites the file in a child process, with the rights of an ordinary player when asked: 0 when
+// it worked, 1 when it failed with an error naming the file and the cause, kStillRunning when it
+// was still waiting after a generous time.
+int rewriteInChild(const std::string& name, const std::string& text, bool asPlayer,
+                   const std::string& cause = "Permission denied") {
+    return testing_support::waitChildWithin(testing_support::startChild([&] {
+        if (asPlayer && !testing_support::dropRoot()) return 2;
         try {
             rewrite(name, text);
             return 0;
         } catch (const tk::Error& error) {
-            return std::string(error.what()).find("\"" + name + "\": Permission denied") != std::string::npos ? 1 : 3;
+            return std::string(error.what()).find("\"" + name + "\": " + cause) != std::string::npos ? 1 : 3;
         }
-    }));
+    }), 30);
+}
+
+// Adds one to the number in the file, which is read and rewritten under one lock; a missing file
+// counts as 0.
+void addOne(const std::string& name) {
+    tk::TextFile file;
+    file.Assign(name);
+    const long number = file.ResetForUpdate() ? std::atol(file.ReadLine().c_str()) : 0;
+    file.WriteLine(std::to_string(number + 1));
+    file.Close();
 }
 
 std::vector<std::string> entries(const fs::path& folder) {
@@ -71,18 +84,18 @@ TEST(FileReplacement, AFolderThatTakesNoNewFileHasItsWritableFileRewrittenInPlac
     chmod("locked.txt", 0444);
     chmod(folder.path().c_str(), 0555);
 
-    EXPECT_EQ(rewriteAsPlayer("stat.txt", "new"), 0);
+    EXPECT_EQ(rewriteInChild("stat.txt", "new", true), 0);
     EXPECT_EQ(folder.read("stat.txt"), "new\r\n");
     // A file the player may not write, or none at all, still fails as it would anywhere.
-    EXPECT_EQ(rewriteAsPlayer("locked.txt", "new"), 1);
+    EXPECT_EQ(rewriteInChild("locked.txt", "new", true), 1);
     EXPECT_EQ(folder.read("locked.txt"), "old\r\n");
-    EXPECT_EQ(rewriteAsPlayer("missing.txt", "new"), 1);
+    EXPECT_EQ(rewriteInChild("missing.txt", "new", true), 1);
     EXPECT_EQ(entries(folder.path()), (std::vector<std::string>{"locked.txt", "stat.txt"}));
 
     // A shared folder with the sticky bit takes the player's new file but keeps the old one,
     // which is someone else's (for root, the test's own).
     chmod(folder.path().c_str(), 01777);
-    EXPECT_EQ(rewriteAsPlayer("stat.txt", "shared"), 0);
+    EXPECT_EQ(rewriteInChild("stat.txt", "shared", true), 0);
     EXPECT_EQ(folder.read("stat.txt"), "shared\r\n");
     EXPECT_EQ(entries(folder.path()), (std::vector<std::string>{"locked.txt", "stat.txt"}));
 }
@@ -163,4 +176,78 @@ TEST(FileReplacement, CopiesWritingAtOnceNeverMixOrCutTheFile) {
     }
     EXPECT_TRUE(whole(folder.read("stat.txt")));
     EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"stat.txt"});
+}
+
+TEST(FileReplacement, WritersKilledMidwayInPlaceLeaveTheOldTextOrTheNew) {
+    TempFolder folder;
+    folder.write("stat.txt", tally(0));
+    chmod("stat.txt", 0666);
+    chmod(folder.path().c_str(), 0555);
+    std::mt19937 random(20240602);
+    int cut = 0;
+    for (int round = 1; round <= 100; ++round) {
+        const pid_t writer = testing_support::startChild([round] {
+            if (!testing_support::dropRoot()) return 2;
+            for (long count = 0;; ++count) rewriteTally("stat.txt", round * 1000000L + count);
+            return 0;
+        });
+        usleep(std::uniform_int_distribution<useconds_t>(0, 5000)(random));
+        kill(writer, SIGKILL);
+        testing_support::waitChild(writer);
+        if (!whole(folder.read("stat.txt"))) ++cut;
+    }
+    EXPECT_EQ(cut, 0) << "of 100 kills";
+    EXPECT_NE(folder.read("stat.txt"), tally(0));
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"stat.txt"});
+}
+
+// Each copy reads the number and writes it one higher, many times over, in both ways of writing.
+TEST(FileReplacement, CopiesReadingAndRewritingAtOnceLoseNoChange) {
+    for (const bool takesNewFiles : {true, false}) {
+        TempFolder folder;
+        addOne("count.txt");  // made anew: there was none
+        EXPECT_EQ(folder.read("count.txt"), "1\r\n");
+        chmod("count.txt", 0666);
+        chmod(folder.path().c_str(), takesNewFiles ? 0777 : 0555);
+        std::vector<pid_t> copies;
+        for (int copy = 0; copy < 3; ++copy)
+            copies.push_back(testing_support::startChild([] {
+                if (!testing_support::dropRoot()) return 2;
+                for (int time = 0; time < 200; ++time) addOne("count.txt");
+                return 0;
+            }));
+        for (const pid_t copy : copies) EXPECT_EQ(testing_support::waitChild(copy), 0);
+        EXPECT_EQ(folder.read("count.txt"), "601\r\n") << (takesNewFiles ? "through a temporary file" : "in place");
+    }
+}
+
+TEST(FileReplacement, WhateverStandsInTheTemporaryFilesPlaceTheFileIsRewrittenInPlace) {
+    TempFolder folder;
+    folder.write("stat.txt", "old\r\n");
+    fs::create_directory("stat.txt.tmp");
+    EXPECT_EQ(rewriteInChild("stat.txt", "beside a folder", false), 0);
+    EXPECT_EQ(folder.read("stat.txt"), "beside a folder\r\n");
+    EXPECT_TRUE(fs::is_directory("stat.txt.tmp"));
+
+    fs::remove("stat.txt.tmp");
+    ASSERT_EQ(mkfifo("stat.txt.tmp", 0666), 0);
+    EXPECT_EQ(rewriteInChild("stat.txt", "beside a pipe", false), 0);
+    EXPECT_EQ(folder.read("stat.txt"), "beside a pipe\r\n");
+
+    fs::remove("stat.txt.tmp");
+    fs::create_symlink("elsewhere.txt", "stat.txt.tmp");
+    EXPECT_EQ(rewriteInChild("stat.txt", "beside a link", false), 0);
+    EXPECT_EQ(folder.read("stat.txt"), "beside a link\r\n");
+    EXPECT_FALSE(fs::exists("elsewhere.txt"));
+}
+
+TEST(FileReplacement, ANamedPipeInTheFilesPlaceIsRefusedAtOnce) {
+    TempFolder folder;
+    ASSERT_EQ(mkfifo("stat.txt", 0666), 0);
+    chmod("stat.txt", 0666);
+    const std::string cause = "not a regular file";
+    EXPECT_EQ(rewriteInChild("stat.txt", "new", false, cause), 1);
+    chmod(folder.path().c_str(), 0555);  // where the file is rewritten in place
+    EXPECT_EQ(rewriteInChild("stat.txt", "new", true, cause), 1);
+    EXPECT_TRUE(fs::is_fifo("stat.txt"));
 }

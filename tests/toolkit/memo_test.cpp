@@ -1,6 +1,8 @@
 #include "toolkit/memo.h"
 #include "toolkit/text.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -8,6 +10,19 @@
 #include <gtest/gtest.h>
 
 using namespace tk::literals;
+
+namespace {
+
+void press(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&widget, &event);
+}
+
+void type(QWidget& widget, const QString& text) {
+    for (const QChar c : text) press(widget, c.toUpper().unicode(), Qt::NoModifier, c);
+}
+
+}  // namespace
 
 TEST(Memo, AppendsLinesAfterWhatThePlayerTyped) {
     QWidget window;
@@ -35,4 +50,31 @@ TEST(Memo, LongLinesScrollInsteadOfWrapping) {
     EXPECT_GT(memo.horizontalScrollBar()->maximum(), 0);
     EXPECT_TRUE(memo.horizontalScrollBar()->isVisible());
     EXPECT_TRUE(memo.verticalScrollBar()->isVisible());
+}
+
+// The program's lines stay in the log: Ctrl+Z and Ctrl+Shift+Z take back and bring back only what
+// the player typed after the last of them.
+TEST(Memo, UndoAndRedoReachOnlyThePlayersTyping) {
+    QWidget window;
+    tk::Memo memo(&window, 8, 8, 200, 100);
+    const auto undo = [&] { press(memo, Qt::Key_Z, Qt::ControlModifier); };
+    const auto redo = [&] { press(memo, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); };
+    memo.appendLine("+ one");
+    memo.appendLine("- two");
+    undo();
+    EXPECT_EQ(memo.lines(), (std::vector<std::string>{"+ one", "- two"}));
+
+    memo.moveCursor(QTextCursor::End);
+    type(memo, "abc");
+    EXPECT_EQ(memo.lines().back(), "- twoabc");
+    undo();
+    undo();
+    EXPECT_EQ(memo.lines(), (std::vector<std::string>{"+ one", "- two"}));
+    redo();
+    EXPECT_EQ(memo.lines(), (std::vector<std::string>{"+ one", "- twoabc"}));
+
+    memo.appendLine("+ three");
+    undo();
+    redo();
+    EXPECT_EQ(memo.lines(), (std::vector<std::string>{"+ one", "- twoabc", "+ three"}));
 }

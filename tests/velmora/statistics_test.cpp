@@ -53,13 +53,24 @@ TEST_F(StatisticsTest, LossesCountAtTheirQuestionAndWinsAtLineSixteen) {
     EXPECT_EQ(files, 2);
 }
 
-TEST_F(StatisticsTest, TheFileIsReadOnceAndRewrittenFromMemory) {
+// Another copy of the game counted meanwhile: the count is added to what the file holds now, and
+// the statistics window shows that. A file removed meanwhile is made anew from the counts in memory.
+TEST_F(StatisticsTest, ACountIsAddedToWhatTheFileHoldsNow) {
     start(bank15());
     loseAt(2);
     folder.write("stat.txt", statFile(std::vector<int>(16, 50)) + "extra\r\n");
     loseAt(3);
-    EXPECT_EQ(statLines(), (std::vector<std::string>{"0", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0",
-                                                      "0", "0", "0", "0"}));
+    const std::vector<std::string> held{"50", "50", "51", "50", "50", "50", "50", "50",
+                                        "50", "50", "50", "50", "50", "50", "50", "50"};
+    EXPECT_EQ(statLines(), held);
+    Form1->N3Click();
+    EXPECT_EQ(shownCount(3), "51");
+    Form6->Hide();
+
+    std::filesystem::remove("stat.txt");
+    loseAt(3);
+    EXPECT_EQ(statLines()[2], "52");
+    EXPECT_TRUE(errors.messages.empty());
 }
 
 TEST_F(StatisticsTest, ExtraLinesAreDroppedAndMissingOnesWrittenEmpty) {
@@ -182,6 +193,85 @@ TEST_F(StatisticsTest, ALinkedStatTxtCountsInTheFileItNamesAndStaysALink) {
     EXPECT_TRUE(std::filesystem::is_symlink("stat.txt"));
     EXPECT_EQ(folder.read("saved/stat.txt"), statFile({0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
     EXPECT_TRUE(errors.messages.empty());
+}
+
+// The count of a loss cannot be written (a stat.txt the player may not write), and while its error
+// box is open the countdown runs out and shows the loss window again: the window is shown already,
+// so the loss is not counted a second time. Once the player mends the file, the next game that
+// ends writes both games. Played as the player in a child process, which answers with the number
+// of error boxes.
+TEST_F(StatisticsTest, ACountdownRunningOutBehindTheErrorBoxCountsTheLossOnce) {
+    start(bank15(), false);
+    chmod(folder.path().c_str(), 0777);
+    const int boxes = testing_support::waitChild(testing_support::startChild([this] {
+        if (!testing_support::dropRoot()) return 99;
+        folder.write("stat.txt", zeroStats());
+        chmod("stat.txt", 0444);
+        errors.onClose = [](const std::string&) {
+            Form1->Label2->setCaption("0");
+            Form1->Timer1Timer();
+        };
+        answerWrong();
+        errors.onClose = nullptr;
+        chmod("stat.txt", 0644);
+        Form2->Hide();
+        Form7->Hide();
+        win();
+        return static_cast<int>(errors.messages.size());
+    }));
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(folder.read("stat.txt"), statFile({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+}
+
+// Two copies of the game in one folder, each winning game after game at the same time.
+TEST_F(StatisticsTest, TwoCopiesCountingAtOnceLoseNoGame) {
+    start(allRightBank());
+    const auto winGames = [this] {
+        for (int game = 0; game < 100; ++game) win();
+        return static_cast<int>(errors.messages.size());
+    };
+    const pid_t first = testing_support::startChild(winGames);
+    const pid_t second = testing_support::startChild(winGames);
+    EXPECT_EQ(testing_support::waitChild(first), 0);
+    EXPECT_EQ(testing_support::waitChild(second), 0);
+    EXPECT_EQ(statLines()[15], "200");
+}
+
+// Something in the way of the temporary file (a folder of its name): the tally is rewritten in
+// place and every game is counted.
+TEST_F(StatisticsTest, AFolderInTheTemporaryFilesPlaceStopsNoCount) {
+    start(bank15());
+    std::filesystem::create_directory("stat.txt.tmp");
+    loseAt(2);
+    win();
+    EXPECT_EQ(folder.read("stat.txt"), statFile({0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+// A named pipe put in stat.txt's place after the tally was loaded, in a folder that takes new files
+// and in one that does not: refused at once with the usual box, and the game goes on. Played as the
+// player in a child process that must be done within a generous time.
+TEST_F(StatisticsTest, ANamedPipeInPlaceOfStatTxtIsRefusedAndTheGameGoesOn) {
+    start(bank15());
+    Form1->N3Click();  // loads the tally
+    Form6->Hide();
+    for (const bool takesNewFiles : {true, false}) {
+        std::filesystem::remove("stat.txt");
+        ASSERT_EQ(mkfifo("stat.txt", 0666), 0);
+        chmod("stat.txt", 0666);
+        chmod(folder.path().c_str(), takesNewFiles ? 0777 : 0555);
+        const pid_t player = testing_support::startChild([this] {
+            if (!testing_support::dropRoot()) return 99;
+            Form1->N2Click();
+            answerRight();
+            answerWrong();
+            const bool gameOver = Form1->GameOver == 1 && Form2->Visible() && Form7->Visible();
+            const std::vector<std::string> refused{"Cannot open file \"stat.txt\": not a regular file"};
+            return gameOver && errors.messages == refused ? 0 : 1;
+        });
+        EXPECT_EQ(testing_support::waitChildWithin(player, 30), 0) << (takesNewFiles ? "" : "in place");
+        EXPECT_TRUE(std::filesystem::is_fifo("stat.txt"));
+    }
 }
 
 // A shared install: the game folder is someone else's, stat.txt the player's. The game is played

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <algorithm>
 #include <filesystem>
 
@@ -146,6 +147,10 @@ TEST_F(Trainer, CounterAndLogAreNeverCleared) {
     EXPECT_EQ(Form8->Label3->caption(), "16");
     EXPECT_EQ(Form8->Memo1->lines().size(), 17u);
     EXPECT_EQ(Form8->Memo1->lines()[15].substr(0, 2), "- ");
+    // Not by the player's Ctrl+Z either.
+    QKeyEvent undo(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::sendEvent(Form8->Memo1, &undo);
+    EXPECT_EQ(Form8->Memo1->lines().size(), 17u);
 }
 
 // An answer text equal to the right one counts as right whichever button carries it.
