@@ -8,8 +8,9 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <tuple>
+#include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -138,64 +139,6 @@ std::vector<QString> wordsOf(const QString& text) {
 
 QString folded(const QString& word) { return word.toLower().replace(u'ё', u'е'); }
 
-// A name begins with a capital or is a number. A question's first word is capitalized as the
-// sentence's beginning only, so it names nothing.
-std::vector<QString> namesIn(const QString& question) {
-    std::vector<QString> names;
-    const std::vector<QString> words = wordsOf(question);
-    for (std::size_t i = 1; i < words.size(); ++i)
-        if (words[i][0].isUpper() || words[i][0].isDigit()) names.push_back(words[i]);
-    return names;
-}
-
-// The part of a name that its case forms share: without one closing vowel, й or ь, so that
-// "Лазарь", "Лазаря" and "Лазарем" all begin with "лазар".
-QString stemOf(const QString& name) {
-    QString stem = folded(name);
-    if (stem.size() > 3 && QStringLiteral("аеиоуыэюяйь").contains(stem.back())) stem.chop(1);
-    return stem;
-}
-
-// Whether `name` is a case form of `stem`: the stem and an ending of at most three of the letters
-// that Russian endings are made of. Numbers must match whole.
-bool isFormOf(const QString& name, const QString& stem) {
-    const QString word = folded(name);
-    if (stem[0].isDigit()) return word == stem;
-    if (!word.startsWith(stem) || word.size() - stem.size() > 3) return false;
-    for (qsizetype i = stem.size(); i < word.size(); ++i)
-        if (!QStringLiteral("аеиоуыэюяйьмхв").contains(word[i])) return false;
-    return true;
-}
-
-// A name that more questions than this mention is one every player meets throughout a game
-// (Moses, Jesus, Russia), and naming it tells nothing about a question it answers.
-constexpr int RareNameMentions = 2;
-
-// Every question that names a rare name from the right answer of a question at another place,
-// worded for the author.
-std::vector<std::string> answersGivenAway(const std::vector<Question>& game) {
-    std::vector<std::string> faults;
-    for (const Question& answered : game) {
-        for (const QString& word : wordsOf(answered.answers[answered.right])) {
-            if (!(word[0].isUpper() && word.size() >= 3) && !word[0].isDigit()) continue;
-            const QString stem = stemOf(word);
-            std::vector<const Question*> naming;
-            for (const Question& q : game)
-                for (const QString& name : namesIn(q.text))
-                    if (isFormOf(name, stem)) {
-                        naming.push_back(&q);
-                        break;
-                    }
-            if (naming.size() > RareNameMentions) continue;
-            for (const Question* q : naming)
-                if (q->place != answered.place)
-                    faults.push_back(q->where + " names \"" + word.toStdString() + "\", the right answer of " +
-                                     answered.where);
-        }
-    }
-    return faults;
-}
-
 // The numbers an answer gives, in order: digit runs, or Russian number words, which add up
 // ("сто сорок четыре") and may be multiplied ("тысяч").
 std::vector<long> numbersIn(const QString& answer) {
@@ -245,6 +188,195 @@ std::vector<long> numbersIn(const QString& answer) {
     }
     endGroup();
     return numbers;
+}
+
+// The part of a name that its case forms share: without one closing vowel, й or ь, so that
+// "Лазарь", "Лазаря" and "Лазарем" all begin with "лазар".
+QString stemOf(const QString& name) {
+    QString stem = folded(name);
+    if (stem.size() > 3 && QStringLiteral("аеиоуыэюяйь").contains(stem.back())) stem.chop(1);
+    return stem;
+}
+
+// Whether `word` is a case form of `stem`: the stem and an ending of at most three of the letters
+// that Russian endings are made of, after "ск" in an adjective made from a name ("наинской" of
+// "Наин").
+bool isFormOf(const QString& word, const QString& stem) {
+    const QString form = folded(word);
+    if (!form.startsWith(stem)) return false;
+    QStringView ending = QStringView(form).mid(stem.size());
+    if (ending.startsWith(u"ск")) ending = ending.mid(2);
+    return ending.size() <= 3 && std::all_of(ending.begin(), ending.end(), [](QChar c) {
+               return QStringLiteral("аеиоуыэюяйьмхв").contains(c);
+           });
+}
+
+// Whether two words are forms of one word, whichever of them is the shorter ("брат", "братом").
+bool sameWord(const QString& a, const QString& b) { return isFormOf(a, stemOf(b)) || isFormOf(b, stemOf(a)); }
+
+bool shareWord(const std::vector<QString>& a, const std::vector<QString>& b) {
+    return std::any_of(a.begin(), a.end(), [&](const QString& x) {
+        return std::any_of(b.begin(), b.end(), [&](const QString& y) { return sameWord(x, y); });
+    });
+}
+
+bool isNumberWord(const QString& word) { return !numbersIn(word).empty(); }
+
+// The words of a question that can name something: its first word is capitalized as the
+// sentence's beginning only, so it names nothing.
+std::vector<QString> questionWords(const QString& question) {
+    std::vector<QString> words = wordsOf(question);
+    if (!words.empty()) words.erase(words.begin());
+    return words;
+}
+
+// A name of an answer: the stem of a word, or a number.
+struct Name {
+    QString stem;  // empty for a number
+    long number = 0;
+
+    bool isWord() const { return !stem.isEmpty(); }
+    bool operator<(const Name& other) const { return std::tie(stem, number) < std::tie(other.stem, other.number); }
+};
+
+// What an answer names: its numbers, its capitalized words of three letters or more and a shorter
+// one past its first word ("Аарон и Ор"). An answer with none of these, such as "О мудрости",
+// names its first word of three letters or more.
+std::vector<Name> namesOf(const QString& answer) {
+    std::vector<Name> names;
+    for (const long number : numbersIn(answer)) names.push_back({{}, number});
+    std::vector<QString> words = wordsOf(answer);
+    std::erase_if(words, isNumberWord);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        if (words[i][0].isUpper() && (words[i].size() >= 3 || i > 0)) names.push_back({stemOf(words[i])});
+    if (names.empty()) {
+        const auto first = std::find_if(words.begin(), words.end(), [](const QString& w) { return w.size() >= 3; });
+        if (first != words.end()) names.push_back({stemOf(*first)});
+    }
+    return names;
+}
+
+// A text of a question as a player sees it, the question or an option, with what in it can name
+// something: its numbers, and its words that are not numbers.
+struct Text {
+    QString text;
+    std::vector<QString> words;
+    std::vector<long> numbers;
+    bool isOption = false;
+
+    Text(const QString& text, std::vector<QString> allWords, bool isOption)
+        : text(text), words(std::move(allWords)), numbers(numbersIn(text)), isOption(isOption) {
+        std::erase_if(words, isNumberWord);
+    }
+
+    bool names(const Name& name) const {
+        if (!name.isWord()) return std::find(numbers.begin(), numbers.end(), name.number) != numbers.end();
+        return std::any_of(words.begin(), words.end(), [&](const QString& word) { return isFormOf(word, name.stem); });
+    }
+};
+
+std::vector<Text> textsOf(const Question& q) {
+    std::vector<Text> texts{{q.text, questionWords(q.text), false}};
+    for (const QString& answer : q.answers) texts.emplace_back(answer, wordsOf(answer), true);
+    return texts;
+}
+
+// A name that questions at other places mention more often than this, in their texts or options,
+// is one every player meets throughout a game (Moses, Jesus, Russia): naming it tells nothing.
+constexpr int RareNameMentions = 2;
+
+// Every text of an earlier question that gives away the right answer of a later one, worded for
+// the author. Places are asked in order, so only what comes before a question can give it away:
+// a rare name or number of its answer in a question, a rare name in an option, an option that
+// offers an answer of two names or more word for word, or an option that names the answer beside
+// a word of the later question ("Дочь Иаира" before "Как звали начальника синагоги, дочь которого
+// воскресил Иисус?").
+std::vector<std::string> answersGivenAway(const std::vector<Question>& game) {
+    std::vector<std::vector<Text>> texts;
+    for (const Question& q : game) texts.push_back(textsOf(q));
+    const auto mentions = [](const std::vector<Text>& texts, const Name& name) {
+        return std::any_of(texts.begin(), texts.end(), [&](const Text& text) { return text.names(name); });
+    };
+    std::vector<std::string> faults;
+    for (const Question& later : game) {
+        const QString& answer = later.answers[later.right];
+        std::vector<Name> rare, words;  // the answer's rare names, and its names that are words
+        for (const Name& name : namesOf(answer)) {
+            std::size_t others = 0;
+            for (std::size_t i = 0; i < game.size(); ++i)
+                if (game[i].place != later.place && mentions(texts[i], name)) ++others;
+            if (others <= RareNameMentions) rare.push_back(name);
+            if (name.isWord()) words.push_back(name);
+        }
+        // The later question's own words that its answer does not repeat.
+        std::vector<QString> asked;
+        for (const QString& word : questionWords(later.text))
+            if (word.size() >= 4 && !shareWord({word}, wordsOf(answer))) asked.push_back(word);
+
+        for (std::size_t i = 0; i < game.size(); ++i) {
+            if (game[i].place >= later.place) continue;
+            for (const Text& text : texts[i]) {
+                const auto named = [&](const Name& name) { return text.names(name); };
+                // An option's number tells nothing of another question's.
+                const auto namedRare = [&](const Name& name) {
+                    return (name.isWord() || !text.isOption) && named(name);
+                };
+                std::string how;
+                if (std::any_of(rare.begin(), rare.end(), namedRare))
+                    how = "a rare name";
+                else if (text.isOption && words.size() >= 2 && std::all_of(words.begin(), words.end(), named))
+                    how = "word for word";
+                else if (text.isOption && std::any_of(words.begin(), words.end(), named) &&
+                         shareWord(text.words, asked))
+                    how = "named with a word of that question";
+                if (!how.empty())
+                    faults.push_back(game[i].where + " \"" + text.text.toStdString() + "\" gives away \"" +
+                                     answer.toStdString() + "\", the right answer of " + later.where + ": " + how);
+            }
+        }
+    }
+    return faults;
+}
+
+// Every pair of questions at different places that ask the same thing twice, worded for the
+// author: they offer three names in common and share a word that no other question has
+// ("Какую монету ..." twice, with the same coins). A player who met one has met the other.
+std::vector<std::string> nearDuplicates(const std::vector<Question>& game) {
+    const auto optionNames = [](const Question& q) {
+        std::set<Name> names;
+        for (const QString& answer : q.answers)
+            for (const Name& name : namesOf(answer)) names.insert(name);
+        return names;
+    };
+    const auto questionsSaying = [&](const QString& word) {
+        return std::count_if(game.begin(), game.end(),
+                             [&](const Question& q) { return shareWord({word}, questionWords(q.text)); });
+    };
+    std::vector<std::string> faults;
+    for (auto a = game.begin(); a != game.end(); ++a)
+        for (auto b = a + 1; b != game.end(); ++b) {
+            if (a->place == b->place) continue;
+            std::vector<Name> common;
+            const std::set<Name> namesA = optionNames(*a), namesB = optionNames(*b);
+            std::set_intersection(namesA.begin(), namesA.end(), namesB.begin(), namesB.end(),
+                                  std::back_inserter(common));
+            if (common.size() < 3) continue;
+            const std::vector<QString> wordsB = questionWords(b->text);
+            for (const QString& word : questionWords(a->text))
+                if (word.size() >= 4 && shareWord({word}, wordsB) && questionsSaying(word) <= 2) {
+                    faults.push_back(a->where + " and " + b->where + " both ask about \"" + word.toStdString() +
+                                     "\" with the same options");
+                    break;
+                }
+        }
+    return faults;
+}
+
+// A question at `place` with the right answer first.
+Question question(int place, const char* text, std::initializer_list<const char*> answers) {
+    Question q{"q" + std::to_string(place), place, QString::fromUtf8(text), {}, 0};
+    for (const char* answer : answers) q.answers.push_back(QString::fromUtf8(answer));
+    return q;
 }
 
 // The right number's rank among the four options (0 the smallest, 3 the largest), or -1 for a
@@ -335,29 +467,68 @@ TEST(FirstStatistics, SixteenZeroLines) {
     EXPECT_EQ(crLfLines(questions::firstStatistics()), std::vector<std::string>(16, "0"));
 }
 
-TEST(AnswersGivenAway, ARareNameFromAnAnswerAtAnotherPlace) {
-    const auto question = [](int place, const char* text, const char* right) {
-        return Question{"q" + std::to_string(place), place, QString::fromUtf8(text), {QString::fromUtf8(right)}, 0};
-    };
-    // Another case form, and a number, each named once at another place.
-    EXPECT_EQ(answersGivenAway({question(4, "Кого воскресил Иисус?", "Лазаря"),
-                                question(6, "Где жил Лазарь?", "В Вифании"),
-                                question(9, "Как звали собаку, полетевшую в 1957 году?", "Лайка"),
-                                question(11, "Когда запустили первый спутник?", "1957")}),
-              (std::vector<std::string>{"q6 names \"Лазаря\", the right answer of q4",
-                                        "q9 names \"1957\", the right answer of q11"}));
-    // Questions at one place never meet in a game; a sentence's first word names nothing; a name
-    // that merely begins like the answer is another name.
-    EXPECT_EQ(answersGivenAway({question(4, "Кого воскресил Иисус?", "Лазаря"),
-                                question(4, "Где жил Лазарь?", "В Вифании"),
-                                question(5, "Аврам вышел из Ура?", "Да"),
-                                question(6, "Как Бог назвал Аврама?", "Аврам"),
-                                question(7, "Кто отец Авраама?", "Фарра")}),
-              std::vector<std::string>{});
-    // A name that many questions mention is common ground.
-    std::vector<Question> game{question(1, "Кто вывел израильтян из Египта?", "Моисей")};
-    for (int place = 2; place <= 4; ++place) game.push_back(question(place, "Куда пошёл Моисей?", "На гору"));
+TEST(AnswersGivenAway, ARareNameOfALaterAnswerInAnEarlierQuestionOrOption) {
+    // A case form and a number in a question, an adjective in an option.
+    EXPECT_EQ(answersGivenAway({question(2, "Где жил Лазарь?", {"В Вифании", "В Наине"}),
+                                question(4, "Кого воскресил Иисус?", {"Лазаря", "Иаира"}),
+                                question(7, "Как звали собаку, полетевшую в 1957 году?", {"Лайка", "Белка"}),
+                                question(9, "Кого воскресил Елисей?", {"Сына сонамитянки", "Сына наинской вдовы"}),
+                                question(11, "Когда запустили первый спутник?", {"1957", "1961"}),
+                                question(12, "Где Иисус воскресил сына вдовы?", {"В Наине", "В Кане"})}),
+              (std::vector<std::string>{
+                  "q2 \"Где жил Лазарь?\" gives away \"Лазаря\", the right answer of q4: a rare name",
+                  "q7 \"Как звали собаку, полетевшую в 1957 году?\" gives away \"1957\", the right answer of q11: "
+                  "a rare name",
+                  "q2 \"В Наине\" gives away \"В Наине\", the right answer of q12: a rare name",
+                  "q9 \"Сына наинской вдовы\" gives away \"В Наине\", the right answer of q12: a rare name"}));
+    // A later question cannot give an earlier one away, nor one at the same place, which never
+    // meets it in a game; a sentence's first word names nothing; a name that merely begins like
+    // the answer is another name; an option's number, or another number, tells nothing; a name
+    // that many questions mention is common ground.
+    std::vector<Question> game{question(3, "Кого воскресил Иисус?", {"Лазаря", "Иаира"}),
+                               question(3, "Где жил Лазарь?", {"В Вифании", "В Наине"}),
+                               question(4, "Что сказал Лазарь?", {"Ничего", "Аминь"}),
+                               question(5, "Аврам вышел из Ура?", {"Да", "Нет"}),
+                               question(6, "Как Бог назвал Аврама?", {"Аврам", "Авраам"}),
+                               question(7, "Кто вывел израильтян из Египта?", {"Моисей", "Аарон"}),
+                               question(1, "Кто отец Авраама?", {"Фарра", "Моисей"}),
+                               question(2, "Сколько юношей бросили в печь?", {"Трёх", "Восемь"}),
+                               question(11, "Сколько ног у паука?", {"Восемь", "Шесть"}),
+                               question(12, "Сколько крестились в Пятидесятницу?", {"Три тысячи", "Тысяча"})};
+    for (int place = 8; place <= 10; ++place) game.push_back(question(place, "Куда пошёл Моисей?", {"Да", "Нет"}));
     EXPECT_EQ(answersGivenAway(game), std::vector<std::string>{});
+}
+
+TEST(AnswersGivenAway, AnEarlierOptionThatOffersOrDescribesALaterAnswerOfCommonNames) {
+    std::vector<Question> game{question(2, "Кто вёл народ?", {"Моисей", "Моисей и Аарон", "Моисей и Илия"}),
+                               question(3, "Кто крестил Иисуса?", {"Иоанн", "Пророк Илия", "Пётр"}),
+                               question(12, "Кто говорил с фараоном?", {"Моисей и Аарон", "Иисус Навин"}),
+                               question(13, "Какого пророка взяли на небо?", {"Илия", "Моисей"})};
+    // Every name mentioned at enough places to be common ground.
+    for (int place = 4; place <= 6; ++place)
+        game.push_back(question(place, "Что сказали Моисей, Аарон и Илия?", {"Да", "Нет"}));
+    EXPECT_EQ(answersGivenAway(game),
+              (std::vector<std::string>{
+                  "q2 \"Моисей и Аарон\" gives away \"Моисей и Аарон\", the right answer of q12: word for word",
+                  "q3 \"Пророк Илия\" gives away \"Илия\", the right answer of q13: named with a word of that "
+                  "question"}));
+}
+
+TEST(NearDuplicates, SameOptionsAndAWordNoOtherQuestionHas) {
+    const auto coins = [](int place, const char* text) {
+        return question(place, text, {"Динарий", "Лепту", "Статир", "Сребреник"});
+    };
+    EXPECT_EQ(nearDuplicates({coins(9, "Какую монету показали Иисусу?"), coins(13, "Какую монету нашёл Пётр?")}),
+              std::vector<std::string>{"q9 and q13 both ask about \"монету\" with the same options"});
+    // The same place, a word that a third question has too, or fewer names in common.
+    EXPECT_EQ(nearDuplicates({coins(9, "Какую монету показали Иисусу?"), coins(9, "Какую монету нашёл Пётр?")}),
+              std::vector<std::string>{});
+    EXPECT_EQ(nearDuplicates({coins(9, "Какую монету показали Иисусу?"), coins(13, "Какую монету нашёл Пётр?"),
+                              coins(14, "Какую монету бросила вдова?")}),
+              std::vector<std::string>{});
+    EXPECT_EQ(nearDuplicates({coins(9, "Какую монету показали Иисусу?"),
+                              question(13, "Какую монету нашёл Пётр?", {"Статир", "Динарий", "Драхму", "Мину"})}),
+              std::vector<std::string>{});
 }
 
 TEST(NumbersIn, DigitsAndRussianNumberWords) {
@@ -374,9 +545,14 @@ TEST(NumbersIn, DigitsAndRussianNumberWords) {
     EXPECT_TRUE(numbersIn("Семаия").empty());
 }
 
-TEST(QuestionSources, NoQuestionNamesTheRightAnswerOfAnotherPlace) {
+TEST(QuestionSources, NoQuestionGivesAwayTheAnswerOfALaterOne) {
     for (const auto& game : {velmoraGame(), quorvantGame()})
         for (const std::string& fault : answersGivenAway(game)) ADD_FAILURE() << fault;
+}
+
+TEST(QuestionSources, NoQuestionIsAskedTwice) {
+    for (const auto& game : {velmoraGame(), quorvantGame()})
+        for (const std::string& fault : nearDuplicates(game)) ADD_FAILURE() << fault;
 }
 
 // A question past the last whole block would never be drawn.
@@ -386,19 +562,23 @@ TEST(QuestionSources, QuorvantBlocksTakeEveryQuestion) {
 }
 
 // If the right number were seldom the smallest or the largest of the four, a player could drop
-// the extremes unseen; each rank comes up about as often as the others in a game's questions.
+// the extremes unseen; each rank comes up about as often as the others, in the easy half of a
+// game as in the hard one.
 TEST(QuestionSources, RightNumbersTakeEveryRankAboutEquallyOften) {
-    for (const auto& game : {velmoraGame(), quorvantGame()}) {
-        int ranks[4] = {};
-        int numeric = 0;
-        for (const Question& q : game)
-            if (const int rank = rightNumberRank(q); rank >= 0) {
-                ++ranks[rank];
-                ++numeric;
-            }
-        EXPECT_GE(numeric, 20) << game.front().where;
-        for (int rank = 0; rank < 4; ++rank)
-            EXPECT_NEAR(ranks[rank], numeric / 4.0, numeric / 10.0 + 1)
-                << game.front().where << ": rank " << rank << " of " << numeric << " numeric questions";
-    }
+    for (const auto& game : {velmoraGame(), quorvantGame()})
+        for (const auto& [first, last] : {std::pair{1, 7}, std::pair{8, 15}}) {
+            int ranks[4] = {};
+            int numeric = 0;
+            for (const Question& q : game)
+                if (const int rank = rightNumberRank(q); rank >= 0 && q.place >= first && q.place <= last) {
+                    ++ranks[rank];
+                    ++numeric;
+                }
+            const std::string half = game.front().where + ", places " + std::to_string(first) + " to " +
+                                     std::to_string(last);
+            EXPECT_GE(numeric, 10) << half;
+            for (int rank = 0; rank < 4; ++rank)
+                EXPECT_NEAR(ranks[rank], numeric / 4.0, numeric / 10.0 + 1)
+                    << half << ": rank " << rank << " of " << numeric << " numeric questions";
+        }
 }
