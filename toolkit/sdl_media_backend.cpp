@@ -376,7 +376,7 @@ public:
         if (SDL_RWsize(file.get()) >= streamFrom && mixer.streamFree()) {
             if (auto sound = StreamedSound::open(file, *header)) return sound;
         }
-        // Short, or the stream taken: loaded whole on a channel.
+        // Short, the stream taken, or refused by it: loaded whole on a channel.
         const int channel = mixer.freeChannel();
         if (channel < 0) return fail("too many sounds open");
         Mix_Chunk* chunk = Mix_LoadWAV_RW(file.release(), 1);
