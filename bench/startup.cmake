@@ -1,4 +1,4 @@
-# Start-up: time to the first mapped window and resident memory a second later, for both games
+# Start-up: time to the first painted frame and resident memory a second later, for both games
 # beside a bare Qt window, on an X server of the benchmark's own.
 add_executable(bare_window ${CMAKE_CURRENT_LIST_DIR}/bare_window.cpp)
 target_link_libraries(bare_window PRIVATE Qt6::Widgets)

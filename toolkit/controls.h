@@ -146,7 +146,9 @@ protected:
 // From its making until it ends, the program's design pictures are decoded on a thread of their
 // own, the largest first, each once: the windows made meanwhile share them and wait only for a
 // picture they draw or read before it is done. Afterwards only the windows hold their pictures.
-// At most one is in force; one made while another lives does nothing.
+// At most one is in force; one made while another lives does nothing. It pays for its thread in
+// the first painted frame: Velmora's background, 1280 x 1024, is decoded while the windows are
+// made instead of in the first paint.
 class DesignPictureSharing {
 public:
     DesignPictureSharing();

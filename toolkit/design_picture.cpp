@@ -1,9 +1,11 @@
-// Kept apart: embeddedFile() is defined by each program's generated table of design pictures.
+// The pictures stored with the windows' design: the program's Qt resources under ":/design/",
+// decoded through the JPEG codec.
 #include "controls.h"
-#include "embedded.h"
 #include "error.h"
 #include "jpeg.h"
 
+#include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <atomic>
 #include <exception>
@@ -12,6 +14,18 @@
 #include <vector>
 
 namespace tk {
+namespace {
+
+QString storedPath(std::string_view name) { return ":/design/" + QString::fromUtf8(name.data(), qsizetype(name.size())); }
+
+QImage decodeStored(std::string_view name) {
+    QFile file(storedPath(name));
+    if (!file.open(QIODevice::ReadOnly)) throw Error("The picture \"" + std::string(name) + "\" is missing from the program");
+    const QByteArray bytes = file.readAll();
+    return jpeg::decode({reinterpret_cast<const unsigned char*>(bytes.data()), std::size_t(bytes.size())}, std::string(name));
+}
+
+}  // namespace
 
 // One picture's decode, done once by whichever thread claims it first.
 struct DesignPicture::Decoding {
@@ -20,7 +34,7 @@ struct DesignPicture::Decoding {
     void decodeUnlessClaimed() {
         if (claimed.exchange(true)) return;
         try {
-            decoded.set_value(jpeg::decode(embeddedFile(name), name));
+            decoded.set_value(decodeStored(name));
         } catch (...) {
             // Raised where the picture is needed, as a decode there would.
             decoded.set_exception(std::current_exception());
@@ -41,11 +55,11 @@ DesignPicture::operator QImage() const {
 
 struct DesignPictureSharing::Decoder {
     Decoder() {
-        for (const std::string_view name : embeddedFileNames())
-            pictures.push_back(std::make_shared<DesignPicture::Decoding>(name));
+        for (const QString& name : QDir(":/design").entryList())
+            pictures.push_back(std::make_shared<DesignPicture::Decoding>(name.toStdString()));
         // The largest first: it takes longest, and is the likeliest to be drawn before it is done.
         auto order = pictures;
-        std::ranges::stable_sort(order, std::greater{}, [](const auto& picture) { return embeddedFile(picture->name).size(); });
+        std::ranges::stable_sort(order, std::greater{}, [](const auto& picture) { return QFile(storedPath(picture->name)).size(); });
         worker = std::thread([order = std::move(order)] {
             for (const auto& picture : order) picture->decodeUnlessClaimed();
         });
@@ -72,7 +86,7 @@ DesignPicture designPicture(const char* name) {
     if (DesignPictureSharing::active_)
         for (const auto& picture : DesignPictureSharing::active_->pictures)
             if (picture->name == name) return DesignPicture(picture);
-    if (embeddedFile(name).empty()) throw Error("The picture \"" + std::string(name) + "\" is missing from the program");
+    if (!QFile::exists(storedPath(name))) throw Error("The picture \"" + std::string(name) + "\" is missing from the program");
     return DesignPicture(std::make_shared<DesignPicture::Decoding>(name));
 }
 

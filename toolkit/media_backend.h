@@ -1,6 +1,7 @@
 #pragma once
 // The sound device behind the media players: a seam with the SDL_mixer implementation and a test
 // one that records what it is told.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -38,16 +39,14 @@ public:
     virtual std::unique_ptr<Sound> open(const std::string& fileName) = 0;
 };
 
-// The SDL_mixer device, opened on first use.
+// The SDL_mixer device, opened on the one thread with the first sound. Without a sound card it
+// plays silently on SDL's dummy driver and says so once on standard error.
 MediaBackend& sdlMediaBackend();
-// Has the SDL_mixer device (its libraries loaded first) open on a thread of its own once the event
-// loop runs, that is once the program's first window shows, so that the window need not wait for
-// it. A long ordinary WAV file opened before the device is ready is checked at once and plays as soon
-// as the device is; any other sound waits for the device when it is opened.
-void openSoundDeviceOnceShown();
 
 // Test seam: the backend the players open their files with; nullptr restores SDL_mixer.
 void setMediaBackend(MediaBackend* backend);
 MediaBackend& mediaBackend();
+// Test seam: files of at least this many bytes stream from the file; 0 restores the usual size.
+void setStreamingThreshold(std::int64_t bytes);
 
 }  // namespace tk

@@ -20,13 +20,13 @@ MediaPlayer::~MediaPlayer() = default;
 void MediaPlayer::Open() {
     Close();
     sound_ = mediaBackend().open(FileName);
-    sound_->OnEnded = [this] { settle(); };
+    sound_->OnEnded = [this] { stopIfRanOut(); };
     mode_ = Mode::Stopped;
 }
 
 void MediaPlayer::Play() {
     if (!sound_) return;
-    settle();
+    stopIfRanOut();
     if (sound_->position() >= sound_->length()) sound_->seek(0);
     endNotice(NotifyValue::Superseded);
     if (!sound_->play()) {
@@ -40,7 +40,7 @@ void MediaPlayer::Play() {
 
 void MediaPlayer::Stop() {
     if (!sound_) return;
-    settle();
+    stopIfRanOut();
     if (mode_ == Mode::Playing || mode_ == Mode::Paused) sound_->stop();
     mode_ = Mode::Stopped;
     endNotice(NotifyValue::Aborted);
@@ -48,7 +48,7 @@ void MediaPlayer::Stop() {
 
 void MediaPlayer::Pause() {
     if (!sound_) return;
-    settle();
+    stopIfRanOut();
     if (mode_ == Mode::Playing) {
         sound_->pause();
         mode_ = Mode::Paused;
@@ -74,14 +74,14 @@ void MediaPlayer::Close() {
 }
 
 MediaPlayer::Mode MediaPlayer::mode() {
-    if (sound_) settle();
+    if (sound_) stopIfRanOut();
     return mode_;
 }
 
 int MediaPlayer::Position() const { return sound_ ? sound_->position() : 0; }
 int MediaPlayer::Length() const { return sound_ ? sound_->length() : 0; }
 
-void MediaPlayer::settle() {
+void MediaPlayer::stopIfRanOut() {
     if (mode_ != Mode::Playing || !sound_->reachedEnd()) return;
     mode_ = Mode::Stopped;
     endNotice(NotifyValue::Successful);

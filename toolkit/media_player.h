@@ -47,8 +47,8 @@ public:
     std::function<void(NotifyValue)> OnNotify;
 
 private:
-    // Takes in an end the device has reached since the last command.
-    void settle();
+    // A play the device ran to its end since the last command is over: stopped, and Successful.
+    void stopIfRanOut();
     // Ends the pending notice, if any, with this outcome.
     void endNotice(NotifyValue value);
     void post(NotifyValue value);

@@ -1,38 +1,27 @@
-// The media players' sound device: SDL_mixer on SDL's audio subsystem, a long sound streamed from
-// its file through the music stream while that is free, every other one on a mixer channel of its
-// own. The device mixes on a thread of its own; from there only a wake-up message is posted
-// to the one thread, which does everything else.
-#include "application.h"
+// The media players' sound device: SDL_mixer on SDL's audio subsystem, opened on the one thread
+// with the first sound. A long sound streams from its file through the music stream while that is
+// free, every other one plays from memory on a mixer channel of its own. The device mixes on a
+// thread of its own; from there only a wake-up message is posted to the one thread, which does
+// everything else.
 #include "error.h"
-#include "late_sound.h"
 #include "media_backend.h"
 #include "open_to_read.h"
 #include "wav_header.h"
 
-#include "sdl_library.h"
+#include <SDL.h>
+#include <SDL_mixer.h>
 
-#include <QCoreApplication>
 #include <QObject>
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <future>
 #include <iostream>
 #include <memory>
-#include <mutex>
-#include <optional>
 #include <string_view>
 #include <thread>
-#include <utility>
-#include <vector>
-
-#include <sys/stat.h>
 
 namespace tk {
 namespace {
@@ -45,7 +34,8 @@ constexpr int kSlots = kChannels + 1;
 // A file this big plays from the file through the music stream. Below it the samples held in
 // memory cost little, and the short effects start without touching the disk; above it (the
 // background music runs to megabytes) holding them is most of what the program keeps resident.
-constexpr Sint64 kStreamFrom = 1 << 20;
+constexpr std::int64_t kStreamFrom = 1 << 20;
+std::int64_t streamFrom = kStreamFrom;
 
 // Shared with the device's thread, indexed by slot.
 std::array<std::atomic<std::uint64_t>, kSlots> startedPlay{};  // the play started last
@@ -72,126 +62,33 @@ void SDLCALL musicFinished() { playEnded(kStreamSlot); }
 void SDLCALL countMixed(int, void*, int length, void* counter) { *static_cast<std::atomic<int>*>(counter) += length; }
 
 struct CloseFile {
-    void operator()(SDL_RWops* file) const { sdl().SDL_RWclose(file); }
+    void operator()(SDL_RWops* file) const { SDL_RWclose(file); }
 };
 using File = std::unique_ptr<SDL_RWops, CloseFile>;
 
 // How samples lie in bytes: a frame is one sample of every channel.
-struct Layout {
+struct SampleFormat {
     int frameBytes;
     int rate;  // frames a second
 };
 
-// The sound output as opened: what the device plays on, or why there is none.
-struct Output {
-    std::string failure;
-    Layout layout{4, MIX_DEFAULT_FREQUENCY};
-    SDL_AudioDeviceID device = 0;
-};
-
-bool openAudio() {
-    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (sdl().Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return true;
-    sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
-}
-
-// SDL_mixer does not tell which audio device it opened; it is the one this program opens
-// (numbers start at 2, below them is the old single-device interface).
-SDL_AudioDeviceID mixerDevice() {
-    for (SDL_AudioDeviceID id = 2; id <= 16; ++id)
-        if (sdl().SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
-    return 0;
-}
-
-// Loads the libraries and opens the output. It may run on a thread of its own while the program
-// starts, so it touches neither Qt nor the environment.
-Output openOutput() {
-    Output output;
-    if (!sdl().failure.empty()) {
-        output.failure = sdl().failure;
-        return output;
-    }
-    sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (!openAudio()) {
-        // A machine without a sound card still plays, silently, with ends on time.
-        const std::string reason = sdl().SDL_GetError();
-        sdl().SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        if (!openAudio()) {
-            output.failure = sdl().SDL_GetError();
-            return output;
-        }
-        std::cerr << "No sound device (" << reason << "): the sound plays silently on SDL's dummy driver.\n";
-    }
-    sdl().Mix_AllocateChannels(kChannels);
-    Uint16 format = 0;
-    int channels = 0;
-    sdl().Mix_QuerySpec(&output.layout.rate, &format, &channels);
-    output.layout.frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
-    output.device = mixerDevice();
-    return output;
-}
-
-std::once_flag outputOpening;
-std::shared_future<Output> output;
-
-void settleWaitingSounds();
-
-// Where the output's thread tells the one thread that the output is ready. It goes with the
-// application, and a word for it then goes nowhere.
-class ReadyNotice : public QObject {
-public:
-    explicit ReadyNotice(QObject* owner) : QObject(owner) {
-        const std::lock_guard lock(mutex_);
-        target_ = this;
-    }
-    ~ReadyNotice() override {
-        const std::lock_guard lock(mutex_);
-        target_ = nullptr;
-    }
-    // From any thread: the one thread hands the waiting sounds over.
-    static void post() {
-        const std::lock_guard lock(mutex_);
-        if (target_) QMetaObject::invokeMethod(target_, settleWaitingSounds, Qt::QueuedConnection);
-    }
-
-private:
-    static inline std::mutex mutex_;
-    static inline ReadyNotice* target_ = nullptr;
-};
-
-// Starts opening the output, unless that was started already: at once, or on a thread of its own
-// that then has the one thread hand over the sounds waiting for it.
-void startOpeningOutput(std::launch how) {
-    std::call_once(outputOpening, [how] {
-        output = std::async(how, [how] {
-                     Output opened = openOutput();
-                     if (how == std::launch::async) ReadyNotice::post();
-                     return opened;
-                 }).share();
-    });
-}
-
-const Output& soundOutput() {
-    startOpeningOutput(std::launch::deferred);
-    return output.get();
-}
-
 class SdlSound;
 
-class Device {
+// The sound output SDL_mixer mixes to, opened once, and which sound holds each of its slots.
+class Mixer {
 public:
-    static Device& instance() {
-        static Device device;
-        return device;
+    static Mixer& instance() {
+        static Mixer mixer;
+        return mixer;
     }
 
-    const std::string& failure() const { return output_.failure; }
-    const Layout& layout() const { return output_.layout; }
+    // Why there is no output; empty when it is open.
+    const std::string& failure() const { return failure_; }
+    const SampleFormat& format() const { return format_; }
     std::uint64_t nextPlay() { return ++lastPlay_; }
     // Keeps the device's thread from mixing until unlocked.
-    void lock() const { sdl().SDL_LockAudioDevice(output_.device); }
-    void unlock() const { sdl().SDL_UnlockAudioDevice(output_.device); }
+    void lock() const { SDL_LockAudioDevice(audioDevice_); }
+    void unlock() const { SDL_UnlockAudioDevice(audioDevice_); }
 
     // A channel no open sound holds, or -1.
     int freeChannel() const {
@@ -204,39 +101,72 @@ public:
     SdlSound* soundOn(int slot) const { return sounds_[slot]; }
 
 private:
-    Device() {
-        if (!failure().empty()) return;
+    Mixer() {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (!openOutput()) {
+            // A machine without a sound card still plays, silently, with ends on time.
+            const std::string reason = SDL_GetError();
+            SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+            if (!openOutput()) {
+                failure_ = SDL_GetError();
+                return;
+            }
+            std::cerr << "No sound device (" << reason << "): the sound plays silently on SDL's dummy driver.\n";
+        }
+        Mix_AllocateChannels(kChannels);
+        Uint16 format = 0;
+        int channels = 0;
+        Mix_QuerySpec(&format_.rate, &format, &channels);
+        format_.frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+        audioDevice_ = mixerDevice();
         oneThread = std::this_thread::get_id();
         wakeTarget = &wakeTarget_;
-        sdl().Mix_ChannelFinished(channelFinished);
-        sdl().Mix_HookMusicFinished(musicFinished);
+        Mix_ChannelFinished(channelFinished);
+        Mix_HookMusicFinished(musicFinished);
     }
 
-    ~Device() {
+    ~Mixer() {
         // Nothing may be posted to the wake-up target once it is gone.
-        if (!failure().empty()) return;
-        sdl().Mix_ChannelFinished(nullptr);
-        sdl().Mix_HookMusicFinished(nullptr);
+        if (!failure_.empty()) return;
+        Mix_ChannelFinished(nullptr);
+        Mix_HookMusicFinished(nullptr);
     }
 
-    const Output& output_ = soundOutput();
+    static bool openOutput() {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) == 0) return true;
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+
+    // SDL_mixer does not tell which audio device it opened; it is the one this program opens
+    // (numbers start at 2, below them is the old single-device interface).
+    static SDL_AudioDeviceID mixerDevice() {
+        for (SDL_AudioDeviceID id = 2; id <= 16; ++id)
+            if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+        return 0;
+    }
+
+    std::string failure_;
+    SampleFormat format_{4, MIX_DEFAULT_FREQUENCY};
+    SDL_AudioDeviceID audioDevice_ = 0;
     std::uint64_t lastPlay_ = 0;
     std::array<SdlSound*, kSlots> sounds_{};
     QObject wakeTarget_;
 };
 
-// One open sound in a slot of the device. Positions are kept in bytes of its samples, from the
+// One open sound in a slot of the mixer. Positions are kept in bytes of its samples, from the
 // start of the file's sound.
 class SdlSound : public Sound {
 public:
-    SdlSound(int slot, Layout layout, std::int64_t lengthBytes) : slot_(slot), layout_(layout), lengthBytes_(lengthBytes) {
-        Device::instance().attach(slot_, this);
+    SdlSound(int slot, SampleFormat format, std::int64_t lengthBytes) : slot_(slot), format_(format), lengthBytes_(lengthBytes) {
+        Mixer::instance().attach(slot_, this);
     }
-    ~SdlSound() override { Device::instance().attach(slot_, nullptr); }
+    ~SdlSound() override { Mixer::instance().attach(slot_, nullptr); }
 
     bool play() override {
         halt();
-        const std::uint64_t id = Device::instance().nextPlay();
+        const std::uint64_t id = Mixer::instance().nextPlay();
         startedPlay[slot_] = id;
         play_ = id;
         active_ = start();
@@ -245,8 +175,8 @@ public:
     void stop() override { halt(); }
     void seek(int milliseconds) override {
         halt();
-        const std::int64_t frames = std::int64_t(std::max(milliseconds, 0)) * layout_.rate / 1000;
-        offset_ = std::min(frames * layout_.frameBytes, lengthBytes_);
+        const std::int64_t frames = std::int64_t(std::max(milliseconds, 0)) * format_.rate / 1000;
+        offset_ = std::min(frames * format_.frameBytes, lengthBytes_);
     }
     int position() const override { return millisecondsAt(standing()); }
     int length() const override { return millisecondsAt(lengthBytes_); }
@@ -262,7 +192,7 @@ protected:
     }
 
     std::int64_t offset() const { return offset_; }
-    const Layout& layout() const { return layout_; }
+    const SampleFormat& format() const { return format_; }
     bool active() const { return active_; }
 
 private:
@@ -281,35 +211,33 @@ private:
     }
 
     int millisecondsAt(std::int64_t bytes) const {
-        return static_cast<int>(bytes / layout_.frameBytes * 1000 / layout_.rate);
+        return static_cast<int>(bytes / format_.frameBytes * 1000 / format_.rate);
     }
 
     int slot_;
-    Layout layout_;
+    SampleFormat format_;
     std::int64_t lengthBytes_;
     std::int64_t offset_ = 0;  // where the current play began
     std::uint64_t play_ = 0;   // the current play's number
     bool active_ = false;      // a play was started and not halted since
 };
 
-// A sound loaded whole and played on a mixer channel of its own.
+// A sound loaded whole, converted to the mixer's format, and played on a mixer channel of its own.
 class ChunkSound : public SdlSound {
 public:
     ChunkSound(Mix_Chunk* chunk, int channel)
-        : SdlSound(channel, Device::instance().layout(), chunk->alen),
-          chunk_(chunk),
-          channel_(channel) {}
+        : SdlSound(channel, Mixer::instance().format(), chunk->alen), chunk_(chunk), channel_(channel) {}
 
     ~ChunkSound() override {
         halt();
-        sdl().Mix_FreeChunk(chunk_);
+        Mix_FreeChunk(chunk_);
     }
 
     void pause() override {
-        if (active()) sdl().Mix_Pause(channel_);
+        if (active()) Mix_Pause(channel_);
     }
     void resume() override {
-        if (active()) sdl().Mix_Resume(channel_);
+        if (active()) Mix_Resume(channel_);
     }
 
 private:
@@ -320,12 +248,12 @@ private:
         rest_.allocated = 0;
         rest_.abuf = chunk_->abuf + offset();
         rest_.alen = chunk_->alen - static_cast<Uint32>(offset());
-        sdl().Mix_RegisterEffect(channel_, countMixed, nullptr, &mixedBytes[channel_]);
-        if (sdl().Mix_PlayChannel(channel_, &rest_, 0) >= 0) return true;
-        sdl().Mix_UnregisterAllEffects(channel_);
+        Mix_RegisterEffect(channel_, countMixed, nullptr, &mixedBytes[channel_]);
+        if (Mix_PlayChannel(channel_, &rest_, 0) >= 0) return true;
+        Mix_UnregisterAllEffects(channel_);
         return false;
     }
-    void silence() override { sdl().Mix_HaltChannel(channel_); }
+    void silence() override { Mix_HaltChannel(channel_); }
     std::int64_t played() const override { return mixedBytes[channel_]; }
 
     Mix_Chunk* chunk_;
@@ -340,26 +268,35 @@ public:
     // Nothing when the music stream cannot play the file; the file is then as given.
     static std::unique_ptr<Sound> open(File& file, const WavHeader& header) {
         // Only the header is read here; a file that fails it is left where it was.
-        Mix_Music* music = sdl().Mix_LoadMUSType_RW(file.get(), MUS_WAV, 0);
+        Mix_Music* music = Mix_LoadMUSType_RW(file.get(), MUS_WAV, 0);
         if (!music) return nullptr;
+        // The music stream walks the chunks its own way, and its samples' layout is the last format
+        // chunk's (the header's and the loader's is the first): one that finds a file of another
+        // length than the header says does not play it.
+        const double seconds = double(header.dataBytes) / header.frameBytes() / header.rate;
+        if (std::abs(Mix_MusicDuration(music) - seconds) * header.rate > 1) {
+            Mix_FreeMusic(music);
+            SDL_RWseek(file.get(), 0, RW_SEEK_SET);
+            return nullptr;
+        }
         // The music stream's own seek lands on whole seconds only, so the sound places the file
         // itself, to the frame.
-        const Layout layout{header.frameBytes(), header.rate};
-        const auto length = std::int64_t(std::llround(sdl().Mix_MusicDuration(music) * layout.rate)) * layout.frameBytes;
-        return std::unique_ptr<Sound>(new StreamedSound(std::move(file), music, layout, length));
+        const SampleFormat format{header.frameBytes(), header.rate};
+        const auto length = std::int64_t(std::llround(Mix_MusicDuration(music) * format.rate)) * format.frameBytes;
+        return std::unique_ptr<Sound>(new StreamedSound(std::move(file), music, format, length));
     }
 
     ~StreamedSound() override {
         halt();
         letGo();
-        sdl().Mix_FreeMusic(music_);
+        Mix_FreeMusic(music_);
     }
 
     void pause() override {
-        if (active()) sdl().Mix_PauseMusic();
+        if (active()) Mix_PauseMusic();
     }
     void resume() override {
-        if (active()) sdl().Mix_ResumeMusic();
+        if (active()) Mix_ResumeMusic();
     }
     void seek(int milliseconds) override {
         SdlSound::seek(milliseconds);
@@ -367,37 +304,37 @@ public:
     }
 
 private:
-    StreamedSound(File file, Mix_Music* music, Layout layout, std::int64_t lengthBytes)
-        : SdlSound(kStreamSlot, layout, lengthBytes), file_(std::move(file)), music_(music) {}
+    StreamedSound(File file, Mix_Music* music, SampleFormat format, std::int64_t lengthBytes)
+        : SdlSound(kStreamSlot, format, lengthBytes), file_(std::move(file)), music_(music) {}
 
     bool start() override {
         if (held_) {
             held_ = false;
-            sdl().Mix_ResumeMusic();
+            Mix_ResumeMusic();
             return true;
         }
         // Started at the beginning of the sound and moved on to the position before the device
         // mixes anything, with the device held.
-        const Device& device = Device::instance();
-        device.lock();
-        const bool started = sdl().Mix_FadeInMusicPos(music_, 0, 0, 0.0) == 0;
-        if (started) sdl().SDL_RWseek(file_.get(), offset(), RW_SEEK_CUR);
-        device.unlock();
+        const Mixer& mixer = Mixer::instance();
+        mixer.lock();
+        const bool started = Mix_FadeInMusicPos(music_, 0, 0, 0.0) == 0;
+        if (started) SDL_RWseek(file_.get(), offset(), RW_SEEK_CUR);
+        mixer.unlock();
         return started;
     }
     // The music stream reads the file ahead of what the device has mixed, and a halt drops what
     // it read: a stop only pauses it, so that the next play goes on exactly where it stood.
     void silence() override {
-        sdl().Mix_PauseMusic();
-        held_ = sdl().Mix_PlayingMusic() != 0;  // paused, it can no longer run out
+        Mix_PauseMusic();
+        held_ = Mix_PlayingMusic() != 0;  // paused, it can no longer run out
     }
     void letGo() {
-        if (held_) sdl().Mix_HaltMusic();
+        if (held_) Mix_HaltMusic();
         held_ = false;
     }
     std::int64_t played() const override {
-        const auto frames = std::llround(sdl().Mix_GetMusicPosition(music_) * layout().rate);
-        return std::max<std::int64_t>(frames * layout().frameBytes - offset(), 0);
+        const auto frames = std::llround(Mix_GetMusicPosition(music_) * format().rate);
+        return std::max<std::int64_t>(frames * format().frameBytes - offset(), 0);
     }
 
     File file_;
@@ -406,138 +343,55 @@ private:
 };
 
 void wake(int slot) {
-    SdlSound* sound = Device::instance().soundOn(slot);
+    SdlSound* sound = Mixer::instance().soundOn(slot);
     if (sound && sound->OnEnded) sound->OnEnded();
 }
 
-constexpr std::string_view kCannotOpen = "Cannot open the sound";
-
-[[noreturn]] void failToOpen(const std::string& fileName, const std::string& reason) {
-    throw fileError(kCannotOpen, fileName, reason);
-}
-
-// The header of a file long enough to be streamed, read from its start, which the file is left at.
-std::optional<WavHeader> longWavHeader(std::FILE* stream) {
-    struct stat info {};
-    if (fstat(fileno(stream), &info) != 0 || info.st_size < kStreamFrom) return std::nullopt;
-    std::optional<WavHeader> header = readWavHeader(stream);
-    std::rewind(stream);
-    return header;
-}
-
-// Opens a sound on the device, which is ready by now; `stream` is the file opened already, if it is.
-std::unique_ptr<Sound> openOnDevice(const std::string& fileName, std::FILE* stream = nullptr) {
-    Device& device = Device::instance();
-    if (!device.failure().empty()) {
-        if (stream) std::fclose(stream);
-        failToOpen(fileName, "no sound device (" + device.failure() + ")");
-    }
-    if (!stream) stream = openToRead(fileName, kCannotOpen);
-    const std::optional<WavHeader> header = device.streamFree() ? longWavHeader(stream) : std::nullopt;
-    File file(sdl().SDL_RWFromFP(stream, SDL_TRUE));
-    if (!file) {
-        std::fclose(stream);
-        failToOpen(fileName, sdl().SDL_GetError());
-    }
-    if (header) {
-        if (auto sound = StreamedSound::open(file, *header)) return sound;
-    }
-    // Short, the stream taken, a sound only the loader knows, or no sound at all, which the loader
-    // refuses: loaded whole on a channel.
-    const int channel = device.freeChannel();
-    if (channel < 0) failToOpen(fileName, "too many sounds open");
-    Mix_Chunk* chunk = sdl().Mix_LoadWAV_RW(file.release(), 1);
-    if (!chunk) failToOpen(fileName, sdl().SDL_GetError());
-    return std::make_unique<ChunkSound>(chunk, channel);
-}
-
-// Set once the output is to open after the first window shows: until it is ready, a long ordinary
-// WAV file waits for it rather than the program.
-bool soundsMayWait = false;
-
-class WaitingSound;
-std::vector<WaitingSound*> waitingSounds;  // in the order they were opened
-
-// A long ordinary WAV file opened before the output is ready: checked and held open at once, and
-// played on the device once the output is ready.
-class WaitingSound : public LateSound {
-public:
-    WaitingSound(std::FILE* stream, std::string fileName, int length)
-        : LateSound(length), stream_(stream), fileName_(std::move(fileName)) {
-        waitingSounds.push_back(this);
-    }
-    ~WaitingSound() override {
-        std::erase(waitingSounds, this);
-        if (stream_) std::fclose(stream_);
-    }
-
-    // Opens the file on the device and goes on there; the reason when the device refuses it.
-    std::optional<std::string> settle() {
-        try {
-            arrive(openOnDevice(fileName_, std::exchange(stream_, nullptr)));
-            return std::nullopt;
-        } catch (const Error& error) {
-            return error.what();
-        }
-    }
-
-private:
-    std::FILE* stream_;
-    std::string fileName_;
-};
-
-// Hands the waiting sounds to the device, in the order they were opened, which waits for the
-// output if it is not ready yet. A file the device refuses is reported; that sound stays silent.
-void settleWaitingSounds() {
-    std::vector<std::string> failures;
-    while (!waitingSounds.empty()) {
-        WaitingSound* sound = waitingSounds.front();
-        waitingSounds.erase(waitingSounds.begin());
-        if (auto failure = sound->settle()) failures.push_back(*failure);
-    }
-    // Only now: an error box runs the event loop, where a waiting sound may be closed.
-    for (const std::string& failure : failures) showError(failure);
-}
-
-bool outputReady() {
-    return output.valid() && output.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
-// Whether the music stream plays the file without fail: plain 8- or 16-bit samples, mono or
-// stereo, at a usual rate. It refuses some rarer layouts only once it is loaded.
-bool ordinary(const WavHeader& header) {
-    return header.encoding == WavHeader::kPlainPcm && (header.sampleBits == 8 || header.sampleBits == 16) &&
-           header.channels <= 2 && header.rate >= 8000 && header.rate <= 192000;
+std::string describe(const WavHeader& header) {
+    return std::to_string(header.rate) + " Hz, " + std::to_string(header.channels) + " channels, " +
+           std::to_string(header.sampleBits) + " bits, format " + std::to_string(header.encoding);
 }
 
 class SdlBackend : public MediaBackend {
 public:
     std::unique_ptr<Sound> open(const std::string& fileName) override {
-        std::FILE* stream = nullptr;
-        if (soundsMayWait && !outputReady()) {
-            // The file is checked now, the device or not; a long ordinary WAV then waits for the
-            // output, held open, while no other waits for the stream.
-            stream = openToRead(fileName, kCannotOpen);
-            const std::optional<WavHeader> header = longWavHeader(stream);
-            if (header && ordinary(*header) && waitingSounds.empty())
-                return std::make_unique<WaitingSound>(stream, fileName, header->lengthMilliseconds());
+        static constexpr std::string_view what = "Cannot open the sound";
+        const auto fail = [&](const std::string& reason) -> std::unique_ptr<Sound> {
+            throw fileError(what, fileName, reason);
+        };
+        std::FILE* stream = openToRead(fileName, what);
+        File file(SDL_RWFromFP(stream, SDL_TRUE));
+        if (!file) {
+            std::fclose(stream);
+            return fail(SDL_GetError());
         }
-        settleWaitingSounds();
-        return openOnDevice(fileName, stream);
+        // The file is judged by its header before SDL_mixer converts any of it.
+        const std::optional<WavHeader> header = readWavHeader(stream);
+        if (!header) return fail("not a WAV sound");
+        if (!header->playable()) return fail("its samples (" + describe(*header) + ") are not what a sound card plays");
+        SDL_RWseek(file.get(), 0, RW_SEEK_SET);
+
+        Mixer& mixer = Mixer::instance();
+        if (!mixer.failure().empty()) return fail("no sound device (" + mixer.failure() + ")");
+        if (SDL_RWsize(file.get()) >= streamFrom && mixer.streamFree()) {
+            if (auto sound = StreamedSound::open(file, *header)) return sound;
+        }
+        // Short, the stream taken, or refused by it: loaded whole on a channel.
+        const int channel = mixer.freeChannel();
+        if (channel < 0) return fail("too many sounds open");
+        Mix_Chunk* chunk = Mix_LoadWAV_RW(file.release(), 1);
+        if (!chunk) return fail(Mix_GetError());
+        return std::make_unique<ChunkSound>(chunk, channel);
     }
 };
 
 }  // namespace
 
-void openSoundDeviceOnceShown() {
-    soundsMayWait = true;
-    new ReadyNotice(qApp);
-    QMetaObject::invokeMethod(qApp, [] { startOpeningOutput(std::launch::async); }, Qt::QueuedConnection);
-}
-
 MediaBackend& sdlMediaBackend() {
     static SdlBackend backend;
     return backend;
 }
+
+void setStreamingThreshold(std::int64_t bytes) { streamFrom = bytes > 0 ? bytes : kStreamFrom; }
 
 }  // namespace tk

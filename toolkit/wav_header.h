@@ -1,6 +1,8 @@
 #pragma once
-// The header of a WAV file: how its samples are laid out and how many bytes of them it holds,
-// read without the sound libraries, so that a file can be judged before they are loaded.
+// The header of a WAV file: how its samples are laid out and how many bytes of them it holds, read
+// before the sound library sees the file, so that a file the sound card cannot play as it is is
+// refused before the library converts it (a header saying 1 Hz has it stretch a small file to
+// gigabytes), and so that a sound streamed from its file can be placed to the frame.
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -12,7 +14,7 @@ namespace tk {
 struct WavHeader {
     static constexpr int kPlainPcm = 1;
 
-    int encoding;       // the "fmt " chunk's format tag, such as kPlainPcm
+    int encoding;       // the "fmt " chunk's format tag (an extensible format's sub-format), such as kPlainPcm
     int channels;
     int rate;           // frames a second
     int sampleBits;     // of one sample of one channel
@@ -22,6 +24,11 @@ struct WavHeader {
     int frameBytes() const { return channels * sampleBytes(); }
     int lengthMilliseconds() const {
         return static_cast<int>(std::min<std::int64_t>(std::int64_t(dataBytes) / frameBytes() * 1000 / rate, INT_MAX));
+    }
+    // What every sound card plays as it is: mono or stereo, plain 8- or 16-bit samples, 8 to 192 kHz.
+    bool playable() const {
+        return encoding == kPlainPcm && (sampleBits == 8 || sampleBits == 16) && channels <= 2 && rate >= 8000 &&
+               rate <= 192000;
     }
 };
 

@@ -4,4 +4,3 @@ add_executable(sound_start_tests ${CMAKE_CURRENT_LIST_DIR}/sound_start_test.cpp)
 target_link_libraries(sound_start_tests PRIVATE test_support)
 add_test(NAME sound_start_tests COMMAND sound_start_tests)
 set_tests_properties(sound_start_tests PROPERTIES LABELS unit ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-embed_design_pictures(sound_start_tests "")  # it shows no pictures

@@ -1,8 +1,10 @@
 #include "seams.h"
+#include "toolkit/jpeg.h"
 #include "toolkit/random.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <fstream>
@@ -46,6 +48,13 @@ void TempFolder::write(const std::string& name, const std::string& bytes) const 
 std::string TempFolder::read(const std::string& name) const {
     std::ifstream in(path_ / name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+QImage decodedDesignPicture(const char* name) {
+    QFile file(QString(":/design/") + name);
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(std::string(name) + " is not stored with the program");
+    const QByteArray bytes = file.readAll();
+    return tk::jpeg::decode({reinterpret_cast<const unsigned char*>(bytes.data()), std::size_t(bytes.size())}, name);
 }
 
 void fixSeed(std::uint64_t seed) {

@@ -2,6 +2,8 @@
 // Test stand-ins for the toolkit's seams: they record instead of showing, waiting or seeding.
 #include "toolkit/application.h"
 
+#include <QImage>
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -51,6 +53,9 @@ private:
 bool waitUntil(const std::function<bool()>& condition, int milliseconds);
 // Runs the event loop for the given time.
 void idle(int milliseconds);
+
+// A picture stored with the program's design, decoded here rather than by the windows.
+QImage decodedDesignPicture(const char* name);
 
 // Seeds the random source with a fixed number from now on (and Randomize keeps to it).
 void fixSeed(std::uint64_t seed);

@@ -23,7 +23,7 @@ void writeWav(const std::string& path, int milliseconds, std::uint32_t rate, std
 }
 
 void writeLongWav(const std::string& path, int milliseconds, int silentFrom) {
-    writeWav(path, milliseconds, 192000, 2, silentFrom);
+    writeWav(path, milliseconds, 44100, 2, silentFrom);
 }
 
 }  // namespace testing_support

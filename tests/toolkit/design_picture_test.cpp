@@ -1,8 +1,6 @@
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
-#include "toolkit/embedded.h"
 #include "toolkit/error.h"
-#include "toolkit/jpeg.h"
 
 #include "tests/support/seams.h"
 
@@ -10,8 +8,6 @@
 #include <string>
 
 namespace {
-
-QImage decodedHere(const char* name) { return tk::jpeg::decode(tk::embeddedFile(name), name); }
 
 void expectMissing(const char* name) {
     try {
@@ -41,11 +37,11 @@ TEST(DesignPicture, WindowsShareOneDecodeOfEachPicture) {
     first.setPicture(tk::designPicture("background.jpg"));
     second.setPicture(tk::designPicture("background.jpg"));
     const QImage taken = tk::designPicture("background.jpg");
-    EXPECT_EQ(first.picture(), decodedHere("background.jpg"));
+    EXPECT_EQ(first.picture(), testing_support::decodedDesignPicture("background.jpg"));
     EXPECT_EQ(first.picture().cacheKey(), second.picture().cacheKey());
     EXPECT_EQ(taken.cacheKey(), first.picture().cacheKey());
     const QImage arrow = tk::designPicture("arrow.jpg");
-    EXPECT_EQ(arrow, decodedHere("arrow.jpg"));
+    EXPECT_EQ(arrow, testing_support::decodedDesignPicture("arrow.jpg"));
 }
 
 // A picture set after a design picture replaces it, and one that failed to load keeps it.
@@ -54,7 +50,7 @@ TEST(DesignPicture, ALaterPictureReplacesAWaitingOne) {
     tk::Image image(&window, 0, 0, 10, 10);
     image.setPicture(tk::designPicture("background.jpg"));
     EXPECT_THROW(image.LoadFromFile("no such file.jpg"), tk::Error);
-    EXPECT_EQ(image.picture(), decodedHere("background.jpg"));
+    EXPECT_EQ(image.picture(), testing_support::decodedDesignPicture("background.jpg"));
     image.setPicture(tk::designPicture("arrow.jpg"));
     const QImage plain(4, 4, QImage::Format_RGB888);
     image.setPicture(plain);

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 using testing_support::FakeMediaBackend;
 using testing_support::idle;
@@ -126,10 +127,16 @@ TEST_F(MediaPlayerTest, SetPositionStopsAPlayingSoundAndSeeks) {
     EXPECT_EQ(backend.log(), (Log{"open music.wav", "play music.wav", "stop music.wav", "seek music.wav 0"}));
 }
 
-// The real device: SDL_mixer on the dummy driver, which mixes silently in real time.
+// The real device: SDL_mixer on the dummy driver, which mixes silently in real time. The sounds
+// last a few tenths of a second, and those meant to stream reach the lower streaming threshold
+// that the tests set.
 class SdlMediaPlayerTest : public testing::Test {
 protected:
-    SdlMediaPlayerTest() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    SdlMediaPlayerTest() {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        tk::setStreamingThreshold(testing_support::kTestStreamingThreshold);
+    }
+    ~SdlMediaPlayerTest() override { tk::setStreamingThreshold(0); }
 
     // A player with the file open and its notices gathered in `notices`.
     struct Player : testing_support::NoticedPlayer {
@@ -163,7 +170,7 @@ protected:
         player.Stop();
         const int stoppedAt = player.Position();
         EXPECT_LT(stoppedAt, player.Length());
-        idle(2 * milliseconds);  // longer than the sound
+        idle(milliseconds + 100);  // longer than the rest of the sound
         EXPECT_EQ(notices, (std::vector{NotifyValue::Aborted}));
         EXPECT_EQ(player.Position(), stoppedAt);
     }
@@ -181,13 +188,13 @@ protected:
 };
 
 TEST_F(SdlMediaPlayerTest, APlayRunsToItsEndAndACutPlayIsNotSuccessful) {
-    writeWav("beep.wav", 250);
-    expectPlaysToItsEnd("beep.wav", 250, false);
+    writeWav("beep.wav", 200);
+    expectPlaysToItsEnd("beep.wav", 200, false);
 }
 
 TEST_F(SdlMediaPlayerTest, ALongSoundStreamedFromItsFilePlaysTheSame) {
-    writeLongWav("music.wav");
-    expectPlaysToItsEnd("music.wav", 1500, true);
+    writeLongWav("music.wav", 300);
+    expectPlaysToItsEnd("music.wav", 300, true);
 }
 
 // Counts loud samples the device puts out while it is set.
@@ -207,16 +214,16 @@ private:
 };
 
 TEST_F(SdlMediaPlayerTest, AStreamedSoundPlaysFromWhereItWasPutAndNothingBefore) {
-    writeLongWav("music.wav", 1500, /*silentFrom=*/700);  // a tone, then silence
+    writeLongWav("music.wav", 600, /*silentFrom=*/300);  // a tone, then silence
     Player one("music.wav");
     tk::MediaPlayer& player = one.player;
-    player.setPosition(900);
-    EXPECT_EQ(player.Position(), 900);
+    player.setPosition(400);
+    EXPECT_EQ(player.Position(), 400);
     {
         Listener listener;
         player.Play();
         for (int i = 0; i < 5; ++i) {
-            EXPECT_GE(player.Position(), 900) << "the play began before its position";
+            EXPECT_GE(player.Position(), 400) << "the play began before its position";
             idle(20);
         }
         ASSERT_TRUE(one.waitForNotices(1));
@@ -234,7 +241,7 @@ TEST_F(SdlMediaPlayerTest, AStreamedSoundPlaysFromWhereItWasPutAndNothingBefore)
 }
 
 TEST_F(SdlMediaPlayerTest, AStreamedSoundStoppedOrPausedAndPlayedOnMissesNothing) {
-    writeLongWav("music.wav");
+    writeLongWav("music.wav", 800);
     int heardWhole = 0;
     {
         Player whole("music.wav");
@@ -245,12 +252,13 @@ TEST_F(SdlMediaPlayerTest, AStreamedSoundStoppedOrPausedAndPlayedOnMissesNothing
     }
     ASSERT_GT(heardWhole, 0);
 
-    // As the sound switch and minimising the window do it.
+    // As the sound switch and minimising the window do it, well before the end (a play that ran
+    // out would start again from the beginning).
     Player cut("music.wav");
     Listener listener;
     cut.player.Play();
-    for (int i = 0; i < 10 && cut.player.mode() == tk::MediaPlayer::Mode::Playing; ++i) {
-        idle(70);
+    for (int i = 0; i < 5; ++i) {
+        idle(50);
         if (i % 2) cut.player.Stop();
         else cut.player.Pause();
         idle(20);
@@ -261,8 +269,8 @@ TEST_F(SdlMediaPlayerTest, AStreamedSoundStoppedOrPausedAndPlayedOnMissesNothing
 }
 
 TEST_F(SdlMediaPlayerTest, ALongAndAShortSoundPlayAtOnce) {
-    writeLongWav("music.wav");
-    writeWav("beep.wav", 250);
+    writeLongWav("music.wav", 800);
+    writeWav("beep.wav", 100);
     Player music("music.wav"), beep("beep.wav");
     music.player.Play();
     beep.player.Play();
@@ -275,10 +283,10 @@ TEST_F(SdlMediaPlayerTest, ALongAndAShortSoundPlayAtOnce) {
 }
 
 TEST_F(SdlMediaPlayerTest, ASecondLongSoundIsLoadedWholeWhileTheStreamIsTaken) {
-    writeLongWav("first.wav");
-    writeLongWav("second.wav", 1200);
+    writeLongWav("first.wav", 300);
+    writeLongWav("second.wav", 200);
     Player first("first.wav"), second("second.wav");
-    EXPECT_NEAR(second.player.Length(), 1200, 2);
+    EXPECT_NEAR(second.player.Length(), 200, 2);
     second.player.Play();
     EXPECT_FALSE(Mix_PlayingMusic()) << "the second sound took the stream";
     first.player.Play();
@@ -294,20 +302,20 @@ TEST_F(SdlMediaPlayerTest, ASecondLongSoundIsLoadedWholeWhileTheStreamIsTaken) {
 }
 
 TEST_F(SdlMediaPlayerTest, ClosingAPlayingStreamedSoundSilencesItForGood) {
-    writeLongWav("music.wav");
+    writeLongWav("music.wav", 300);
     Player one("music.wav");
     one.player.Play();
     EXPECT_TRUE(Mix_PlayingMusic());
     idle(50);
     one.player.Close();
     EXPECT_FALSE(Mix_PlayingMusic());
-    idle(2500);  // longer than the sound
+    idle(400);  // longer than the rest of the sound
     EXPECT_EQ(one.notices, (std::vector{NotifyValue::Aborted}));
     expectStreamsToItsEnd("music.wav");
 }
 
 TEST_F(SdlMediaPlayerTest, AFileCutShortOrReplacedWhileItStreamsEndsThePlay) {
-    writeLongWav("music.wav");
+    writeLongWav("music.wav", 1000);
     Player one("music.wav");
     tk::MediaPlayer& player = one.player;
     player.Play();
@@ -325,7 +333,7 @@ TEST_F(SdlMediaPlayerTest, AFileCutShortOrReplacedWhileItStreamsEndsThePlay) {
     EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
 
     // A shorter sound copied over it while it plays.
-    writeLongWav("music.wav");
+    writeLongWav("music.wav", 1000);
     player.Open();
     one.notices.clear();
     player.Play();
@@ -335,23 +343,85 @@ TEST_F(SdlMediaPlayerTest, AFileCutShortOrReplacedWhileItStreamsEndsThePlay) {
     EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
 }
 
+// Whether opening the file fails with a message naming it and holding `cause`.
+void expectRefused(const std::string& name, const std::string& cause) {
+    QObject owner;
+    tk::MediaPlayer player(&owner);
+    player.FileName = name;
+    try {
+        player.Open();
+        ADD_FAILURE() << name << " opened";
+    } catch (const tk::Error& error) {
+        EXPECT_NE(std::string(error.what()).find("\"" + name + "\""), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find(cause), std::string::npos) << error.what();
+    }
+}
+
 TEST_F(SdlMediaPlayerTest, AFileThatIsNoSoundCannotBeOpened) {
     folder.write("noise.wav", "not a sound at all");
     // Big enough to be streamed, where only the header is read at the open.
-    folder.write("big noise.wav", std::string(1 << 21, 'x'));
-    folder.write("big riff.wav", "RIFF\x10\0\0\0WAVEjunk" + std::string(1 << 21, '\x7f'));
+    folder.write("big noise.wav", std::string(1 << 16, 'x'));
+    folder.write("big riff.wav", "RIFF\x10\0\0\0WAVEjunk" + std::string(1 << 16, '\x7f'));
+    folder.write("empty.wav", "");
     std::filesystem::create_directory("folder.wav");
-    QObject owner;
-    tk::MediaPlayer player(&owner);
-    for (const char* name : {"missing.wav", "noise.wav", "big noise.wav", "big riff.wav", "folder.wav"}) {
-        player.FileName = name;
-        try {
-            player.Open();
-            ADD_FAILURE() << name << " opened";
-        } catch (const tk::Error& error) {
-            EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+    for (const char* name : {"noise.wav", "big noise.wav", "big riff.wav", "empty.wav"}) expectRefused(name, "not a WAV");
+    for (const char* name : {"missing.wav", "folder.wav"}) expectRefused(name, "");
+}
+
+// Writes a tone whose header says other samples than it holds: `value` at its byte offset.
+void writeWavSaying(const std::string& path, bool streamed, std::size_t offset, std::uint32_t value, int bytes) {
+    if (streamed) writeLongWav(path, 100);
+    else writeWav(path, 10);
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(reinterpret_cast<const char*>(&value), bytes);
+}
+
+// A sound whose samples no sound card plays as they are is refused at its open, before SDL_mixer
+// converts any of it (a header saying 1 Hz stretches a small file to gigabytes there), streamed or
+// loaded whole; the bounds of what is played open.
+TEST_F(SdlMediaPlayerTest, ASoundWhoseSamplesNoSoundCardPlaysCannotBeOpened) {
+    constexpr std::size_t kFormat = 20, kChannels = 22, kRate = 24, kBits = 34;
+    struct Saying {
+        std::size_t offset;
+        std::uint32_t value;
+        int bytes;
+        bool playable;
+    };
+    for (const bool streamed : {false, true}) {
+        for (const Saying& saying : {Saying{kRate, 1, 4, false}, Saying{kRate, 7999, 4, false},
+                                     Saying{kRate, 192001, 4, false}, Saying{kChannels, 3, 2, false},
+                                     Saying{kBits, 24, 2, false}, Saying{kFormat, 3, 2, false},
+                                     Saying{kRate, 8000, 4, true}, Saying{kRate, 192000, 4, true}}) {
+            const std::string name = "said " + std::to_string(saying.offset) + "=" + std::to_string(saying.value) + ".wav";
+            writeWavSaying(name, streamed, saying.offset, saying.value, saying.bytes);
+            SCOPED_TRACE(name + (streamed ? " streamed" : " loaded whole"));
+            if (saying.playable) EXPECT_NO_THROW(Player{name});
+            else expectRefused(name, "not what a sound card plays");
         }
     }
+}
+
+// The music stream reads the last format chunk of a file, where the header reader and the loader
+// read the first: a second one, after the samples, saying 1 Hz, stretched the music to gigabytes.
+// Such a file plays as its first format chunk says, loaded whole.
+TEST_F(SdlMediaPlayerTest, AFormatChunkOnlyTheMusicStreamWouldReadIsNotHeeded) {
+    writeLongWav("music.wav", 100);
+    std::string bytes = folder.read("music.wav");
+    std::string second = bytes.substr(12, 24);
+    const std::uint32_t oneHertz = 1;
+    second.replace(12, 4, reinterpret_cast<const char*>(&oneHertz), 4);
+    bytes += second;
+    const auto riffSize = static_cast<std::uint32_t>(bytes.size() - 8);
+    bytes.replace(4, 4, reinterpret_cast<const char*>(&riffSize), 4);
+    folder.write("music.wav", bytes);
+
+    Player one("music.wav");
+    EXPECT_NEAR(one.player.Length(), 100, 2);
+    one.player.Play();
+    EXPECT_FALSE(Mix_PlayingMusic());
+    ASSERT_TRUE(one.waitForNotices(1));
+    EXPECT_EQ(one.notices, (std::vector{NotifyValue::Successful}));
 }
 
 }  // namespace

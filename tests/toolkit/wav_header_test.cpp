@@ -56,6 +56,15 @@ TEST(WavHeader, GivesTheLayoutAndLengthAndStopsAtTheSamples) {
     EXPECT_EQ(extended.header->sampleBits, 32);
     EXPECT_EQ(extended.rest, "abcd");
 
+    // An extensible format gives the encoding of its sub-format.
+    const std::string subFormat = u16(1) + std::string("\0\0\0\0\x10\0\x80\0\0\xaa\0\x38\x9b\x71", 14);
+    const Read extensible = read(wav(
+        chunk("fmt ", format(0xfffe, 2, 44100, 16).substr(8) + u16(22) + u16(16) + u32(3) + subFormat) + chunk("data", "abcd")));
+    ASSERT_TRUE(extensible.header);
+    EXPECT_EQ(extensible.header->encoding, 1);
+    EXPECT_TRUE(extensible.header->playable());
+    EXPECT_EQ(extensible.rest, "abcd");
+
     // A length beyond what milliseconds can count stays the longest there is.
     const Read slow = read(wav(format(1, 1, 1, 8) + "data" + u32(0xffffffff)));
     ASSERT_TRUE(slow.header);
@@ -77,6 +86,7 @@ TEST(WavHeader, RefusesWhatIsNoWavOrHasNoSampleLayout) {
              wav(chunk("fmt ", "short") + data),
              wav(format(1, 1, 8000, 8)).substr(0, 30),     // cut in the format
              wav("junk" + u32(0x7fffffff) + "abc" + data),  // a chunk that runs past the end
+             wav("junk" + u32(0xffffffff) + format(1, 1, 8000, 8) + data),  // the largest chunk, holding the rest
          })
         EXPECT_FALSE(read(bytes).header) << testing::PrintToString(bytes);
 }

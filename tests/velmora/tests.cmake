@@ -11,3 +11,7 @@ add_test(NAME velmora_stat_endurance
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/velmora/stat_endurance/stat_endurance.sh
                  $<TARGET_FILE:velmora_stat_counter> 60 100)
 set_tests_properties(velmora_stat_endurance PROPERTIES LABELS unit TIMEOUT 600)
+
+# Velmora has no sounds, and starts without the sound libraries and the forty they pull in.
+add_test(NAME velmora_without_sound_libraries COMMAND sh -c "! ldd \"$0\" | grep SDL" $<TARGET_FILE:velmora>)
+set_tests_properties(velmora_without_sound_libraries PROPERTIES LABELS unit)

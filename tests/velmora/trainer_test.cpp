@@ -5,8 +5,6 @@
 
 #include "toolkit/colors.h"
 #include "toolkit/controls.h"
-#include "toolkit/embedded.h"
-#include "toolkit/jpeg.h"
 #include "toolkit/text.h"
 
 #include <QCoreApplication>
@@ -102,7 +100,7 @@ TEST_F(Trainer, SharesTheMainWindowsBackground) {
     // The test program's application, like the game's, shares the design pictures while windows
     // are made: one decoded copy behind both windows, the same picture as a decode of its own.
     EXPECT_EQ(Form8->Image1->picture().constBits(), Form1->Image1->picture().constBits());
-    EXPECT_EQ(Form8->Image1->picture(), tk::jpeg::decode(tk::embeddedFile("background.jpg"), "background.jpg"));
+    EXPECT_EQ(Form8->Image1->picture(), testing_support::decodedDesignPicture("background.jpg"));
 }
 
 // Every road of one click: right or wrong, at each level, with the box checked or not.
