@@ -165,6 +165,9 @@ accept_box() {
 }
 closes_on_enter() {
     xdotool key --window "$1" Return 2>/dev/null
+    # The box can go between the key's press and its release, which xdotool then never sends: the
+    # key would stay down and repeat into whatever window has the focus next.
+    xdotool keyup Return 2>/dev/null
     wait_gone "$1" 2
 }
 
