@@ -4,8 +4,10 @@
 #include "text.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QThread>
+#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <deque>
@@ -37,6 +39,15 @@ std::vector<Form*> programWindows() {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* form = dynamic_cast<Form*>(widget)) windows.push_back(form);
     return windows;
+}
+
+// Qt's own texts (the edit fields' context menus, the buttons of its dialogs) in the language of
+// the games' windows. Without the translation installed they stay in English.
+void loadQtTranslation() {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
+    translator->setParent(qApp);
+    QCoreApplication::installTranslator(translator.release());
 }
 
 void threadSleep(int milliseconds) {
@@ -93,6 +104,7 @@ void Sleep(int milliseconds) {
 Application::Application(int& argc, char** argv, const std::string& title)
     : title_(title) {
     if (!QApplication::instance()) qt_ = std::make_unique<QApplication>(argc, argv);
+    loadQtTranslation();
     // Not earlier: run beside Qt's own start (loading its plugins and fonts), the decoding slowed
     // that down by more than it saved.
     designPictures_ = std::make_unique<DesignPictureSharing>();

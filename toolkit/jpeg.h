@@ -7,10 +7,11 @@
 namespace tk::jpeg {
 
 // Decodes a JPEG held in memory. Throws tk::Error naming the picture when the data is not one, or
-// when its header claims more than 8192 pixels on a side or 64 million in all.
+// when it would cost more than a picture a screen can show: more than 4096 pixels on a side, more
+// than 100 scans, or more than 100 MB of libjpeg's working memory.
 QImage decode(std::span<const unsigned char> data, const std::string& name);
 
-// Reads and decodes a JPEG file. Throws tk::Error naming the file and the cause.
+// Reads and decodes a JPEG file of at most 48 MB. Throws tk::Error naming the file and the cause.
 QImage load(const std::string& path);
 
 // Encodes a picture as a baseline JPEG file (used by the build-time generators).

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 #include <utility>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace tk {
@@ -98,9 +99,9 @@ void TextFile::startReading(std::FILE* file) {
     file_ = file;
     writing_ = false;
     // A small file takes a buffer of its size and a byte more, which sees its end at the first
-    // read; a file of no known size (a pipe) takes a whole block.
+    // read; a file whose size cannot be told takes a whole block.
     struct stat info {};
-    const bool sized = fstat(fileno(file_), &info) == 0 && S_ISREG(info.st_mode);
+    const bool sized = fstat(fileno(file_), &info) == 0;
     buffer_.resize(sized ? std::min(kBlockSize, static_cast<size_t>(info.st_size) + 1) : kBlockSize);
     position_ = length_ = 0;
     atEnd_ = false;
@@ -109,8 +110,12 @@ void TextFile::startReading(std::FILE* file) {
 
 void TextFile::Rewrite() {
     if (isOpen()) Close();
-    file_ = std::fopen(name_.c_str(), "wb");
-    if (!file_) fail("Cannot create file", errno);
+    // Not blocking either: a named pipe would hold the open until some program reads it. Without
+    // a reader the open fails at once (ENXIO), as it does for the other special files.
+    const int descriptor = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (descriptor < 0 && errno == ENXIO) throw fileError("Cannot create file", name_, "not a regular file");
+    if (descriptor < 0) fail("Cannot create file", errno);
+    file_ = plainFileStream(descriptor, name_, "Cannot create file", "wb");
     writing_ = true;
     filesHeldOpen().insert(identity(name_));
 }

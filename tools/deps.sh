@@ -1,7 +1,7 @@
 # Installs the Debian packages the games and their tests need, when some are missing.
 # Sourced by ./play and ./test.
 
-GAME_PACKAGES="build-essential cmake qt6-base-dev libxcb1-dev libjpeg-dev libsdl2-mixer-dev fonts-liberation2
+GAME_PACKAGES="build-essential cmake qt6-base-dev qt6-translations-l10n libxcb1-dev libjpeg-dev libsdl2-mixer-dev fonts-liberation2
 fonts-dejavu-core xdg-utils libgtest-dev"
 TEST_PACKAGES="libbenchmark-dev xvfb xdotool imagemagick openbox x11-utils clang libclang-rt-14-dev"
 

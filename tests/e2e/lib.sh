@@ -116,6 +116,19 @@ stop_game() {
     game_pid=
 }
 
+# program_pid: the program's own process (start_game runs it under timeout).
+program_pid() { cat "/proc/$game_pid/task/$game_pid/children" 2>/dev/null | tr -d ' '; }
+
+# shown_dialog: the id of a dialog box of the program on screen; fails if there is none.
+shown_dialog() {
+    local pid
+    pid=$(program_pid)
+    [ -n "$pid" ] && "$X_PROBE" windows "$pid" | awk '$2 == 1 && $3 == 1 {print $1; found = 1} END {exit !found}'
+}
+
+# error_box [SECONDS]: waits (30 s unless told) for a dialog box of the program and prints its id.
+error_box() { within "${1:-30}" shown_dialog; }
+
 # game_running, game_stopped: whether the program started last still runs.
 game_running() { kill -0 "$game_pid" 2>/dev/null; }
 game_stopped() { ! game_running; }
@@ -165,6 +178,9 @@ accept_box() {
 }
 closes_on_enter() {
     xdotool key --window "$1" Return 2>/dev/null
+    # The box can go between the key's press and its release, which xdotool then never sends: the
+    # key would stay down and repeat into whatever window has the focus next.
+    xdotool keyup Return 2>/dev/null
     wait_gone "$1" 2
 }
 

@@ -2,6 +2,7 @@
 add_game_tests(velmora)
 add_e2e_test(velmora_e2e ${VELMORA_GAME_DIR} 300)
 add_e2e_test(velmora_trainer_e2e ${VELMORA_GAME_DIR} 120)
+add_e2e_test(velmora_files_e2e ${VELMORA_GAME_DIR} 300)
 add_monkey_test(velmora ${VELMORA_GAME_DIR})
 
 # stat.txt under a counting game that is killed at random moments, and under two copies at once.
