@@ -1,6 +1,6 @@
 #include "jpeg.h"
 #include "error.h"
-#include "open_to_read.h"
+#include "plain_file.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,10 +1,12 @@
 #pragma once
-// Opening a data file without ever waiting on it. A named pipe or a device in a file's place would
-// hold the program at the open, or at the first read or write, until some other program answered;
-// so the open does not wait, and whatever is not a plain file is refused at once.
+// Opening a data file, the one way the layer does it: without ever waiting on it, and only a plain
+// file. A named pipe or a device in a file's place would hold the program at the open, or at the
+// first read or write, until some other program answered (and /dev/zero never ends); a folder
+// fails later with a cause that names no file.
 #include "error.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <fcntl.h>
@@ -30,6 +32,23 @@ inline int openPlainFile(const std::string& path, int flags, std::string_view wh
     ::close(descriptor);
     if (!statted) throw fileError(what, name, error);
     throw S_ISDIR(info.st_mode) ? fileError(what, name, EISDIR) : fileError(what, name, kNotPlain);
+}
+
+// The same as a stream opened with fopen's `mode`.
+inline std::FILE* openPlainStream(const std::string& path, int flags, const char* mode, std::string_view what) {
+    const int descriptor = openPlainFile(path, flags, what, path);
+    std::FILE* file = fdopen(descriptor, mode);
+    if (!file) {
+        const int error = errno;
+        ::close(descriptor);
+        throw fileError(what, path, error);
+    }
+    return file;
+}
+
+// Opens the file for reading, as bytes.
+inline std::FILE* openToRead(const std::string& path, std::string_view what = "Cannot open file") {
+    return openPlainStream(path, O_RDONLY, "rb", what);
 }
 
 }  // namespace tk

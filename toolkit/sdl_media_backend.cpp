@@ -5,7 +5,7 @@
 // everything else.
 #include "error.h"
 #include "media_backend.h"
-#include "open_to_read.h"
+#include "plain_file.h"
 #include "wav_header.h"
 
 #include <SDL.h>

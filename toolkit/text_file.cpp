@@ -1,6 +1,6 @@
 #include "text_file.h"
 #include "error.h"
-#include "open_to_read.h"
+#include "plain_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -110,12 +110,7 @@ void TextFile::startReading(std::FILE* file) {
 
 void TextFile::Rewrite() {
     if (isOpen()) Close();
-    // Not blocking either: a named pipe would hold the open until some program reads it. Without
-    // a reader the open fails at once (ENXIO), as it does for the other special files.
-    const int descriptor = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (descriptor < 0 && errno == ENXIO) throw fileError("Cannot create file", name_, "not a regular file");
-    if (descriptor < 0) fail("Cannot create file", errno);
-    file_ = plainFileStream(descriptor, name_, "Cannot create file", "wb");
+    file_ = openPlainStream(name_, O_WRONLY | O_CREAT | O_TRUNC, "wb", "Cannot create file");
     writing_ = true;
     filesHeldOpen().insert(identity(name_));
 }
