@@ -1,7 +1,10 @@
 #pragma once
 // The application of the fuzzers that drive windows: on the offscreen platform, with an error box
-// that keeps its messages.
+// that keeps its messages, and the event loop's work done after each input.
 #include "toolkit/application.h"
+
+#include <QCoreApplication>
+#include <QEvent>
 
 #include <cstdlib>
 #include <string>
@@ -25,6 +28,14 @@ inline RecordingErrorBox& startApplication(int* argc, char*** argv, const std::s
     static RecordingErrorBox errors;
     tk::setErrorBox(&errors);
     return errors;
+}
+
+// Delivers what showing and drawing windows left queued (the platform's expose events, update
+// requests, deferred deletions), as the event loop of the program would: a fuzzer never runs that
+// loop, and would otherwise keep every input's events for the rest of the run.
+inline void deliverQueuedEvents() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace fuzz_setup
