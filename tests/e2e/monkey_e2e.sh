@@ -104,7 +104,7 @@ move() {
 }
 
 # answer_box ID: Enter on an error box, as a player does; the pointer stays where it was.
-answer_box() { xdotool key --window "$1" Return 2>/dev/null; }
+answer_box() { press_in "$1" Return; }
 
 # Minimised windows come back, as from the task bar.
 restore() {
@@ -176,6 +176,7 @@ while [ "$SECONDS" -lt "$finish_at" ]; do
             check_log
         fi
     fi
+    check_released "at the end of round $round"
 done
 
 finish "$program monkey: $moves moves in $round rounds, $games program runs, no fault found"
