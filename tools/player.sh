@@ -8,8 +8,8 @@ PLAY_BUILD_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build-play"
 # build_games GAME...: configures build-play/ and builds the games named; each is laid out ready to
 # run in build-play/game/GAME/.
 build_games() {
-    echo "== Building $* in build-play/ (the first build takes a few minutes)"
-    cmake -S "$PLAY_BUILD_DIR/.." -B "$PLAY_BUILD_DIR" --log-level=NOTICE -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    echo "== Building $* in build-play/ (the first build takes a while)"
+    cmake -S "$PLAY_BUILD_DIR/.." -B "$PLAY_BUILD_DIR" --log-level=NOTICE --no-warn-unused-cli -DCMAKE_BUILD_TYPE=RelWithDebInfo \
           -DGAMES_ONLY=ON -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON &&
         cmake --build "$PLAY_BUILD_DIR" -j"$(nproc)" --target "$@"
 }
