@@ -25,7 +25,7 @@ install_packages() {
     fi
     "${as_root[@]}" apt-get update -q &&
         "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" ||
-        cannot_install "apt-get failed (its messages are above)" "${missing[@]}"
+        cannot_install "${as_root[*]:+sudo }apt-get failed (its messages are above)" "${missing[@]}"
 }
 
 # cannot_install REASON PACKAGE...: says why the packages could not be installed and how to do it
