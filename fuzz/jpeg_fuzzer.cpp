@@ -19,7 +19,7 @@ extern "C" const char* __asan_default_options() { return "allocator_may_return_n
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     setenv("JPEGMEM", "512M", 0);
     setenv("QT_LOGGING_RULES", "default.warning=false", 0);  // QImage's note on each refused picture
-    fuzz_setup::addArguments(argc, argv, {"-rss_limit_mb=1536"});
+    fuzz_setup::addDefaultFlags(argc, argv, {"-rss_limit_mb=1536"});
     return 0;
 }
 

@@ -12,8 +12,8 @@
 #include <iterator>
 #include <string>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz_setup::enterTempFolder("question_draw");
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    fuzz_setup::enterTempFolder(argc, argv, "question_draw");
     tk::setSeedSource([] { return 1u; });
     return 0;
 }

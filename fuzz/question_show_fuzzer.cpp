@@ -2,6 +2,7 @@
 // moves on (vopros): a line's first field goes to the question label and its fields 3 to 6 to the
 // answer labels, a field the line does not reach keeps what the window held, the last answer that
 // starts with "#" becomes the right one and is shown without that mark, and the window then draws.
+#include "fuzz_application.h"
 #include "fuzz_setup.h"
 #include "quorvant/main_window.h"
 #include "quorvant/question_list.h"
@@ -46,10 +47,10 @@ void checkShown(const TForm1& form, const quorvant::QuestionFieldSlots& before, 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzz_setup::enterTempFolder("question_show");
+    fuzz_setup::enterTempFolder(argc, argv, "question_show");
     // Qt keeps memory across a drawing, which the check after each input would take for a leak;
     // the check at the end of the run stays.
-    fuzz_setup::addArguments(argc, argv, {"-detect_leaks=0"});
+    fuzz_setup::addDefaultFlags(argc, argv, {"-detect_leaks=0"});
     tk::setSeedSource([] { return 1u; });
     errors = &fuzz_setup::startApplication(argc, argv, "question_show_fuzzer");
     static testing_support::FakeMediaBackend silence;

@@ -6,3 +6,4 @@ target_sources(text_file_fuzzer PRIVATE ${CMAKE_SOURCE_DIR}/toolkit/text_file.cp
                                         ${CMAKE_SOURCE_DIR}/toolkit/file_replacement.cpp)
 target_include_directories(text_file_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(text_file_fuzzer PRIVATE TEXT_FILE_BLOCK_SIZE=128)
+fuzz_seeds(text_file_fuzzer reads)

@@ -47,32 +47,10 @@ std::int64_t skipCount(std::uint8_t choice) {
     return choice < 32 ? choice : (choice - 31) * 29;
 }
 
-// Inputs as the fuzzer takes them apart: the operations from the front, then the file's bytes, and
-// from the back the number of operations and whether byte 26 ends the file. Files of a few
-// kilobytes with lines of many lengths: without them the fuzzer's first inputs would hardly pass a
-// block's end.
-std::vector<std::string> seeds() {
-    std::string text;
-    for (int k = 0; k < 300; ++k) {
-        std::string line(static_cast<std::size_t>(k * 37 % 23), static_cast<char>('a' + k % 26));
-        if (k == 150) line.assign(700, 'L');
-        if (k % 7 == 3 && !line.empty()) line[0] = '\r';
-        text += line + (k % 2 ? "\r\n" : "\n");
-    }
-    const std::string operations = {
-        char(40 << 2 | 3), 0, char(5 << 2 | 2), 1, char(62 << 2 | 2), 0, char(33 << 2 | 3), char(63 << 2 | 3), 1};
-    const std::string count(1, static_cast<char>(operations.size()));
-    std::string withCtrlZ = text;
-    withCtrlZ[withCtrlZ.size() / 2] = '\x1A';
-    return {operations + text + count + '\0', operations + withCtrlZ + count + '\1',
-            operations + text.substr(0, text.size() - 1) + count + '\0'};
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzz_setup::enterTempFolder("text_file");
-    fuzz_setup::addArguments(argc, argv, {fuzz_setup::writeSeedCorpus(seeds())});
+    fuzz_setup::enterTempFolder(argc, argv, "text_file");
     return 0;
 }
 

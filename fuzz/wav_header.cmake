@@ -2,4 +2,4 @@
 add_fuzzer(wav_header_fuzzer ${CMAKE_CURRENT_LIST_DIR}/wav_header_fuzzer.cpp 20000)
 target_sources(wav_header_fuzzer PRIVATE ${CMAKE_SOURCE_DIR}/toolkit/wav_header.cpp)
 target_include_directories(wav_header_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})
-fuzz_seeds(wav_header_fuzzer files ${QUORVANT_GAME_DIR}/vin.wav ${QUORVANT_GAME_DIR}/fol.wav)
+fuzz_seeds(wav_header_fuzzer heads ${QUORVANT_GAME_DIR}/vin.wav ${QUORVANT_GAME_DIR}/fol.wav)

@@ -43,6 +43,7 @@ abort() {
 
 # finish PASSED_MESSAGE: ends the run, failed if any check failed.
 finish() {
+    check_released "at the end of the run"
     if [ "$failures" -ne 0 ]; then
         echo "$failures check(s) failed; screenshots in $artifacts"
         show_game_log
@@ -172,16 +173,34 @@ wait_gone() { within "${2:-30}" hidden "$1"; }
 accept_box() {
     local _
     for _ in $(seq 15); do
-        closes_on_enter "$1" && return 0
+        hidden "$1" && return 0
+        press_in "$1" Return
+        wait_gone "$1" 2 && return 0
     done
     return 1
 }
-closes_on_enter() {
-    xdotool key --window "$1" Return 2>/dev/null
-    # The box can go between the key's press and its release, which xdotool then never sends: the
-    # key would stay down and repeat into whatever window has the focus next.
-    xdotool keyup Return 2>/dev/null
-    wait_gone "$1" 2
+
+# press_in ID KEY: gives the window the focus and presses and releases the key there. The key goes
+# to the focus, not to the window: xdotool, sending a key for a window that the press closes, dies
+# with BadWindow before the release and leaves the key held on the X server.
+press_in() {
+    xdotool windowfocus "$1" 2>/dev/null && xdotool key "$2"
+}
+
+# held: the keys and mouse buttons held down on the X server, one a line ("key CODE", "button N").
+held() { "$X_PROBE" held; }
+
+# check_released WHEN: fails if a key or mouse button is still held down, and releases it. Every
+# press the runs send comes with its release; one left held would act on by itself afterwards (a
+# held Enter repeats).
+check_released() {
+    local still kind number
+    still=$(held) || return 0  # no display to ask: nothing the runs could hold
+    [ -n "$still" ] || return 0
+    fail "held down $1:"$'\n'"$still"
+    while read -r kind number; do
+        if [ "$kind" = key ]; then xdotool keyup "$number"; else xdotool mouseup "$number"; fi
+    done <<<"$still"
 }
 
 # answered ID [SECONDS]: waits (30 s unless told) until the program that shows the window has

@@ -46,9 +46,6 @@ long_statistics() {
     mv "$work/game/stat.txt.new" "$work/game/stat.txt"
 }
 
-# The program's own process (start_game runs it under timeout).
-program_pid() { cat "/proc/$game_pid/task/$game_pid/children" 2>/dev/null | tr -d ' '; }
-
 # The log of the program's run that ended, checked for sanitizer reports (and then kept with the
 # artifacts).
 games=0
@@ -104,7 +101,7 @@ move() {
 }
 
 # answer_box ID: Enter on an error box, as a player does; the pointer stays where it was.
-answer_box() { xdotool key --window "$1" Return 2>/dev/null; }
+answer_box() { press_in "$1" Return; }
 
 # Minimised windows come back, as from the task bar.
 restore() {
@@ -176,6 +173,7 @@ while [ "$SECONDS" -lt "$finish_at" ]; do
             check_log
         fi
     fi
+    check_released "at the end of round $round"
 done
 
 finish "$program monkey: $moves moves in $round rounds, $games program runs, no fault found"

@@ -4,6 +4,9 @@
 //                             and withdrawn ones alike: "ID VIEWABLE DIALOG LEFT TOP WIDTH HEIGHT"
 //                             (VIEWABLE and DIALOG are 0 or 1; the place is the client area's
 //                             place on the screen, also inside a window manager's frame).
+//   x_probe held              one line per key and mouse button held down on the X server: "key
+//                             CODE" (the key code, which xdotool keyup takes too) or "button N";
+//                             nothing when none is.
 //   x_probe ping ID SECONDS   sends the window the desktop's "are you alive" message
 //                             (_NET_WM_PING) and waits for the program's answer, which its event
 //                             loop gives. Exit code 0: answered; 1: no answer in time; 2: the
@@ -79,6 +82,16 @@ void listWindows(const Display& display, xcb_window_t parent, uint32_t pid) {
     }
 }
 
+void listHeld(const Display& display) {
+    xcb_connection_t* c = display.connection;
+    if (auto keymap = own(xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr)))
+        for (int code = 8; code < 256; ++code)
+            if (keymap->keys[code / 8] & (1 << (code % 8))) std::printf("key %d\n", code);
+    if (auto pointer = own(xcb_query_pointer_reply(c, xcb_query_pointer(c, display.root), nullptr)))
+        for (int button = 1; button <= 5; ++button)
+            if (pointer->mask & (XCB_BUTTON_MASK_1 << (button - 1))) std::printf("button %d\n", button);
+}
+
 // Sends one ping and waits until the answer comes back or the time is over.
 int ping(const Display& display, xcb_window_t window, std::chrono::steady_clock::time_point deadline,
          uint32_t stamp) {
@@ -118,14 +131,14 @@ int ping(const Display& display, xcb_window_t window, std::chrono::steady_clock:
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: x_probe windows PID | x_probe ping WINDOW SECONDS\n");
+    std::fprintf(stderr, "usage: x_probe windows PID | x_probe held | x_probe ping WINDOW SECONDS\n");
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) return usage();
+    if (argc < 2) return usage();
     const std::string command = argv[1];
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection)) {
@@ -134,8 +147,10 @@ int main(int argc, char** argv) {
     }
     const Display display{connection, xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root};
     int result = 0;
-    if (command == "windows") {
+    if (command == "windows" && argc == 3) {
         listWindows(display, display.root, static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)));
+    } else if (command == "held") {
+        listHeld(display);
     } else if (command == "ping" && argc == 4) {
         // The program answers on the root window, to whoever listens there for its structure.
         const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;

@@ -21,12 +21,15 @@ protected:
     MouseHoldTest() : picture(&window, 10, 10, 100, 40), label(&window, 30, 20, "A") {
         window.resize(300, 200);
         window.show();
-        for (auto [control, name] : {std::pair<tk::Control*, std::string>{&picture, "picture"}, {&label, "label"}}) {
-            control->OnMouseEnter = [this, name] { log.push_back("enter " + name); };
-            control->OnMouseLeave = [this, name] { log.push_back("leave " + name); };
-            control->OnMouseDown = [this, name](tk::MouseButton) { log.push_back("down " + name); };
-            control->OnMouseUp = [this, name](tk::MouseButton) { log.push_back("up " + name); };
-        }
+        logEvents(picture, "picture");
+        logEvents(label, "label");
+    }
+
+    void logEvents(tk::Control& control, const std::string& name) {
+        control.OnMouseEnter = [this, name] { log.push_back("enter " + name); };
+        control.OnMouseLeave = [this, name] { log.push_back("leave " + name); };
+        control.OnMouseDown = [this, name](tk::MouseButton) { log.push_back("down " + name); };
+        control.OnMouseUp = [this, name](tk::MouseButton) { log.push_back("up " + name); };
     }
 
     // Sends the event through the window, as the platform delivers it.
